@@ -1,0 +1,50 @@
+#pragma once
+// A table of variables: records in order of creation, each owning one
+// contiguous block of value slots. Slot 0 of both arrays is never used. A
+// record stores no start index; every access adds up the block sizes of the
+// records before it while it searches by name.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/Value.h"
+
+namespace morvane {
+
+struct VariableRecord {
+  std::string name;   // upper case, without suffix
+  char suffix = '#';  // '#' double, '&' long, '$' string
+  std::int32_t bound1 = 0;
+  std::int32_t bound2 = 0;
+  std::int32_t bound3 = 0;
+
+  std::int64_t blockSize() const {
+    return (std::int64_t{bound1} + 1) * (std::int64_t{bound2} + 1) * (std::int64_t{bound3} + 1);
+  }
+};
+
+struct VariableTable {
+  std::vector<VariableRecord> records{VariableRecord{}};  // slot 0 unused
+  std::vector<Value> values{Value{}};                    // slot 0 unused
+
+  // Empties the table: both arrays redimensioned to slot 0 alone.
+  void clear() {
+    records.assign(1, VariableRecord{});
+    values.assign(1, Value{});
+  }
+  std::int32_t recordCount() const { return static_cast<std::int32_t>(records.size()) - 1; }
+};
+
+// The largest block one declaration may create. Larger arrays would exhaust
+// memory long before they were useful; DIM refuses them with "Unable to
+// dimension this variable ...!". (4,194,304 elements: DIM A(2047, 2047).)
+constexpr std::int64_t MaxBlockSize = 4'194'304;
+
+// The values that travel with a variable reference: slot 0 the value itself,
+// slots 1 to 3 the indices (or the bounds of a declaration). The evaluator
+// hands its argument list here for lookups, a four-slot list otherwise.
+using IndexList = std::span<Value>;
+
+}  // namespace morvane

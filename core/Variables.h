@@ -1,0 +1,40 @@
+#pragma once
+// The four operations of the variable store. None takes the name as a
+// string: each reads it out of the character store at a position (writing it
+// back upper-cased) and reports the name it read in nameOut. Failure is
+// reported by a message text; "" means success.
+
+#include <string>
+#include <string_view>
+
+#include "core/VariableTable.h"
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+// modeText: "LOCAL_" or "GLOBAL", then the type word ("SINGLE", "DOUBLE",
+// "INTEGER", "LONG", "STRING" or "DIM"). indexList[0] is the initial value
+// (Empty when none), indexList[1..indexCount] the upper bounds.
+void DeclareVariable(std::string_view modeText, Position position, ProgramChars& chars,
+                     IndexList indexList, int indexCount, std::string& errorText,
+                     VariableTable& localTable, VariableTable& globalTable, std::string& nameOut);
+
+// resultText: "" when found (the value is then in valueOut and indexList[0]),
+// "NO-VARIABLE", or the out-of-range message.
+void LookupVariable(Position position, ProgramChars& chars, IndexList indexList, int indexCount,
+                    std::string& resultText, VariableTable& localTable,
+                    VariableTable& globalTable, Value& valueOut, std::string& nameOut);
+
+// Stores indexList[0]; creates a missing scalar in the local table, and then
+// also hands the stored value back in valueOut.
+void AssignVariable(Position position, ProgramChars& chars, IndexList indexList, int indexCount,
+                    std::string& errorText, VariableTable& localTable,
+                    VariableTable& globalTable, Value& valueOut, std::string& nameOut);
+
+// Cuts the first item of a declaration list between from and to; returns the
+// type word after AS (upper case) or "DIM".
+std::string ScanDeclarationItem(const ProgramChars& chars, Position from, Position to,
+                                Position& itemEnd, Position& nextStart, Position& openParen,
+                                Position& closeParen, int& indexCount);
+
+}  // namespace morvane

@@ -1,0 +1,1 @@
+#include "prepare/Scanning.h"

@@ -1,0 +1,17 @@
+#pragma once
+// The check that runs once before a program is executed: it splits the
+// program into logical lines, checks the block structure and the GOTO labels,
+// and fills BlockLink, through which the executor jumps without searching.
+
+#include <string>
+
+#include "prepare/LineTable.h"
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+// Returns "" when the program is sound, else the first fault's message.
+// `lines` must be dimensioned by the caller (lineTableCapacity).
+std::string CheckProgramStructure(const ProgramChars& chars, LineTable& lines);
+
+}  // namespace morvane
