@@ -1,0 +1,80 @@
+#pragma once
+// The headless runner's side of a document window: the editor holds the
+// program file, the protocol streams to standard output, and the waits of a
+// run (single step, INPUT) are answered from the runner's options and
+// standard input.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "exec/Host.h"
+#include "exec/ProtocolBuffer.h"
+#include "exec/RunControl.h"
+#include "exec/Workspace.h"
+#include "graphics/Canvas.h"
+
+namespace morvane {
+
+// The canvas of a runner without picture output: drawing leaves no trace.
+class BlankCanvas final : public Canvas {
+ public:
+  void clear() override {}
+};
+
+struct RunnerOptions {
+  bool singleStep = false;        // --step: every step confirmed at once
+  bool stdinIsTerminal = false;   // a terminal echoes typed answers itself
+};
+
+class RunnerHost final : public DocumentHost, public SystemHost, public ProtocolView {
+ public:
+  RunnerHost(RunnerOptions options, std::FILE* out);
+
+  // Connects the runner to its window once the workspace has opened it.
+  void attach(RunControl& control);
+  void setProgram(std::string text) { m_program = std::move(text); }
+  // The first `count` characters that reach the protocol are not written
+  // (the "Run" or "Go" echo and its line end).
+  void skipOutput(std::size_t count) { m_skip = count; }
+  void flush();
+
+  // DocumentHost
+  std::string editorText() const override { return m_program; }
+  void setEditorLocked(bool) override {}
+  void selectEditorText(Position, Position) override {}
+  std::string editorFontName() const override { return "Courier New"; }
+  double editorFontSize() const override { return 10; }
+  void setLamp(Lamp) override {}
+  void enableProtocol() override {}
+  bool protocolVisible() const override { return true; }
+  void focusProtocol() override {}
+  Canvas& canvas() override { return m_canvas; }
+
+  // SystemHost
+  void yield() override;
+  void sleepMilliseconds(std::int32_t milliseconds) override;
+  bool tone(std::int32_t frequency, std::int32_t milliseconds) override;
+
+  // ProtocolView
+  void protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit,
+                       std::string_view text) override;
+
+ private:
+  void answerInput();
+  void write(std::string_view text);
+
+  RunnerOptions m_options;
+  std::FILE* m_out;
+  RunControl* m_control = nullptr;
+  std::string m_program;
+  BlankCanvas m_canvas;
+  std::size_t m_skip = 0;
+  bool m_pendingCR = false;  // a CR whose LF may arrive with the next text
+  bool m_silent = false;     // answers typed at a terminal are already on screen
+};
+
+// Set by SIGINT; the next yield turns it into Ctrl-Break.
+void InstallInterruptHandler();
+
+}  // namespace morvane

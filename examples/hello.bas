@@ -1,0 +1,2 @@
+' The smallest program: it ends at once and says so.
+END

@@ -1,0 +1,176 @@
+#include "exec/ExecuteStatement.h"
+
+#include <exception>
+#include <string>
+
+#include "core/Messages.h"
+#include "exec/Host.h"
+#include "exec/RunControlStatements.h"
+#include "exec/StatementContext.h"
+#include "exec/StatementKind.h"
+#include "prepare/Scanning.h"
+
+namespace morvane {
+
+namespace {
+
+// A free run yields only before loop heads, jumps and program starts: every
+// loop iteration passes such a line, so loops stay interruptible.
+bool yieldsWhileRunning(std::string_view keyword) {
+  return keyword.starts_with("FOR ") || keyword.starts_with("DO") || keyword == "GOTO" ||
+         keyword.starts_with("EXECUTE") || keyword == "RUN";
+}
+
+// A statement family that this version of the interpreter does not run yet.
+Completion notAvailable(StatementContext& ctx, std::string_view family) {
+  return ctx.fail(msg::NotYetAvailable(family));
+}
+
+Completion dispatch(StatementContext& ctx, StatementKind kind) {
+  switch (kind) {
+    case StatementKind::EndOfProgram:  // the last logical line is always empty
+      return Completion::PlainExit;
+    case StatementKind::Assignment:  // target = value
+      return notAvailable(ctx, "assignment");
+    case StatementKind::IfBlock:  // IF c THEN / ELSEIF c THEN / ELSE / END IF
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::ForLoop:  // FOR v = a TO b [STEP c] / NEXT v / EXIT FOR / CONTINUE FOR
+      return notAvailable(ctx, "FOR");
+    case StatementKind::DoLoop:  // DO [WHILE|UNTIL c] / LOOP [WHILE|UNTIL c] / EXIT DO / CONTINUE DO
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::Call:  // CALL name[(arguments)]
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::ProcedureHeader:  // SUB / FUNCTION name[(parameters)] [AS type]
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::ProcedureEnd:  // END SUB / END FUNCTION and their forms
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::InstructionFile:  // RUN / EXECUTE / EXECUTEGRAFIC / EDIT file
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::Terminate:  // TERMINATE
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::ConsoleAndFiles:  // PRINT / INPUT / LINEINPUT / OPEN / CLOSE
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::Declaration:  // DIM / LOCAL / GLOBAL items
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::FileSystem:  // CD / MD / RD / DEL / COPY / RENAME
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::Drawing:  // DRAW setting or shape, DRAWCOORDINATES
+      return notAvailable(ctx, "DRAW");
+    case StatementKind::Cls:  // CLS
+      return ExecuteCls(ctx);
+    case StatementKind::Goto:  // GOTO label
+      return notAvailable(ctx, ctx.keyword);
+    case StatementKind::RunControl:  // BEEP / WAIT / PAUSE / RESET
+      if (ctx.keyword == "BEEP") return ExecuteBeep(ctx);
+      if (ctx.keyword == "WAIT") return ExecuteWait(ctx);
+      if (ctx.keyword == "PAUSE") return ExecutePause(ctx);
+      return ExecuteReset(ctx);
+    case StatementKind::EndOfRun:  // END / STOP
+      return ExecuteEndOrStop(ctx);
+    case StatementKind::Other:  // label line, expression, or error
+      return ExecuteOtherLine(ctx);
+  }
+  return Completion::PlainExit;
+}
+
+// Reads the current line: keyword, its end, the last significant position and
+// the start of the arguments.
+void readLine(StatementContext& ctx) {
+  const InterpreterState& s = ctx.state;
+  StatementKeyword(s.programChars, s.lines, s.currentLine, ctx.keywordEnd, ctx.keyword);
+  if (ctx.keyword == "DRAW COORDINATES") ctx.keyword = "DRAWCOORDINATES";
+  const Position from = s.lines.lineStart(s.currentLine);
+  const Position to = s.lines.lineStart(s.currentLine + 1) - 1;
+  ctx.lastPosition = StatementEnd(s.programChars, from, to);
+  ctx.argumentStart = FirstNonBlank(s.programChars, ctx.keywordEnd + 1, to);
+}
+
+// The error exit: outside command mode the message names the editor line and
+// quotes the statement.
+void decorateError(StatementContext& ctx) {
+  if (ctx.document.runState == RunState::Command) return;
+  InterpreterState& s = ctx.state;
+  std::string decorated(msg::ErrorInLine);
+  decorated += std::to_string(s.lines.sourceLine(s.currentLine));
+  decorated += ": ";
+  decorated += s.message;
+  decorated += CRLF;
+  decorated += StatementText(s.programChars, s.lines, s.currentLine);
+  s.message = std::move(decorated);
+}
+
+// Selects the line in the editor, so the user sees which line waits.
+void highlightLine(StatementContext& ctx) {
+  if (ctx.document.host == nullptr) return;
+  const Position start = ctx.state.lines.lineStart(ctx.state.currentLine);
+  const Position length = ctx.lastPosition > 0 ? ctx.lastPosition - start + 1 : 0;
+  ctx.document.host->selectEditorText(start - 1, length);
+}
+
+}  // namespace
+
+void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
+  Document& document = workspace.document(state.windowIndex);
+  StatementContext ctx{state, workspace, document};
+  ctx.entryFlag = EntryFlag::AtEntry;
+  ++document.activeRuns;
+
+  for (;;) {
+    // 1. Read the line.
+    readLine(ctx);
+
+    // 2. In single step the line is shown in the editor.
+    if (document.runState == RunState::StepOne) highlightLine(ctx);
+    // 3. The step is used up: the line now waits.
+    if (document.runState == RunState::StepOne) document.runState = RunState::WaitingForStep;
+
+    if (document.runState == RunState::Command) {
+      // 4. A typed command runs at once, as in single step.
+      ctx.lineMode = RunState::StepOne;
+    } else {
+      bool stopped = false;
+      do {
+        // 5. Yield before loop heads and jumps, and always while stepping.
+        if (document.runState != RunState::Running || yieldsWhileRunning(ctx.keyword)) {
+          workspace.system().yield();
+        }
+        // 6. The window was closed meanwhile.
+        if (document.free) {
+          state.message.assign(msg::Deleted);
+          stopped = true;
+          break;
+        }
+        // 7. Single step waits until the line is released.
+      } while (number(document.runState) <= 0);
+      if (stopped) break;
+      // 8. A stop was requested.
+      if (document.runState == RunState::StopRequested) {
+        state.message.assign(msg::ExecutionInterrupted);
+        break;
+      }
+      ctx.lineMode = document.runState == RunState::StepOne ? RunState::StepOne : RunState::Running;
+    }
+
+    // 9. In single step the line's text is echoed.
+    if (ctx.singleStep()) {
+      ctx.print(StatementText(state.programChars, state.lines, state.currentLine));
+    }
+
+    // 10. Dispatch, with the trap that turns a platform failure inside a
+    // statement into an error of the line.
+    Completion completion;
+    try {
+      completion = dispatch(ctx, ClassifyKeyword(ctx.keyword));
+    } catch (const std::exception&) {
+      completion = Completion::ErrorExit;
+    }
+
+    if (completion == Completion::NextLine) continue;
+    if (completion == Completion::ErrorExit) decorateError(ctx);
+    break;
+  }
+
+  --document.activeRuns;
+}
+
+}  // namespace morvane

@@ -1,0 +1,54 @@
+#pragma once
+// The platform services the execution driver uses, as small interfaces. The
+// workbench implements them with Qt widgets and its event loop; the headless
+// runner with standard input and output. The interpreter never sees either.
+
+#include <cstdint>
+#include <string>
+
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+class Canvas;
+
+enum class Lamp { Green, Yellow, Red };
+
+// Services of one document window: its editor, its run lamp, its protocol
+// box (the protocol's text itself goes through ProtocolView) and its canvas.
+class DocumentHost {
+ public:
+  virtual ~DocumentHost() = default;
+
+  // The editor's text with CR LF line ends (one line end counts two positions).
+  virtual std::string editorText() const = 0;
+  virtual void setEditorLocked(bool locked) = 0;
+  // Selects `length` characters from the 0-based offset `start` of
+  // editorText() and refreshes the status read-outs as a click would.
+  virtual void selectEditorText(Position start, Position length) = 0;
+  // The name and size of the editor's font (the canvas font starts from it).
+  virtual std::string editorFontName() const = 0;
+  virtual double editorFontSize() const = 0;
+
+  virtual void setLamp(Lamp lamp) = 0;
+
+  virtual void enableProtocol() = 0;
+  virtual bool protocolVisible() const = 0;
+  virtual void focusProtocol() = 0;
+
+  virtual Canvas& canvas() = 0;
+};
+
+// Services of the system, shared by every window.
+class SystemHost {
+ public:
+  virtual ~SystemHost() = default;
+  // Lets the window system process pending events (keys and menu commands of
+  // any window); they run nested inside the executor.
+  virtual void yield() = 0;
+  virtual void sleepMilliseconds(std::int32_t milliseconds) = 0;
+  // Sounds a tone; false when the system has no way to play it.
+  [[nodiscard]] virtual bool tone(std::int32_t frequency, std::int32_t milliseconds) = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,65 @@
+#pragma once
+// What one statement section works with: the level's interpreter state, the
+// shared workspace, the window, and what the line loop read of the current
+// line. Also the three ways a statement completes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/InterpreterState.h"
+#include "core/RunState.h"
+#include "exec/Document.h"
+#include "exec/Workspace.h"
+
+namespace morvane {
+
+enum class [[nodiscard]] Completion {
+  NextLine,   // the loop continues at state.currentLine
+  ErrorExit,  // state.message holds the error text; it is decorated and the level returns
+  PlainExit,  // the level returns with state.message as it is
+};
+
+// How the line was entered. A procedure header reached with AtEntry is the
+// procedure being entered; reached otherwise it ends the level.
+enum class EntryFlag : int { AfterFalseJump = 0, InSequence = 1, AtEntry = 2 };
+
+constexpr std::string_view CRLF = "\r\n";
+
+struct StatementContext {
+  StatementContext(InterpreterState& s, Workspace& w, Document& d)
+      : state(s), workspace(w), document(d) {}
+
+  InterpreterState& state;
+  Workspace& workspace;
+  Document& document;
+
+  std::string keyword;         // the current line's keyword (capacity reused line after line)
+  Position keywordEnd = 0;     // its last character
+  Position lastPosition = 0;   // the line's last significant character, 0 if none
+  Position argumentStart = 0;  // the first character of the arguments, 0 if none
+  RunState lineMode = RunState::Running;  // StepOne for single step and command mode
+  EntryFlag entryFlag = EntryFlag::AtEntry;
+
+  bool singleStep() const { return lineMode == RunState::StepOne; }
+  bool commandMode() const { return document.runState == RunState::Command; }
+
+  void print(std::string_view text) { document.protocol.displaytext(text); }
+
+  // Next line: on to the following line (or a jump target), with the line
+  // break of single step.
+  Completion nextLine() { return jumpTo(state.currentLine + 1, EntryFlag::InSequence); }
+  Completion jumpTo(LineNumber target, EntryFlag entry) {
+    state.currentLine = target;
+    entryFlag = entry;
+    if (singleStep()) print(CRLF);
+    return Completion::NextLine;
+  }
+  // Error exit with the given text.
+  Completion fail(std::string_view text) {
+    state.message.assign(text);
+    return Completion::ErrorExit;
+  }
+};
+
+}  // namespace morvane

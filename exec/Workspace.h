@@ -1,0 +1,51 @@
+#pragma once
+// The state shared by the whole application: the global variables, the pens
+// and user coordinate system, the document table, and the system services.
+// One object, owned by the application (the workbench or the runner) and
+// handed to every document by reference.
+
+#include <cstdint>
+#include <deque>
+#include <string_view>
+
+#include "core/EngineServices.h"
+#include "core/VariableTable.h"
+#include "exec/Document.h"
+#include "exec/Host.h"
+#include "graphics/DrawingState.h"
+
+namespace morvane {
+
+class Workspace final : public EngineServices {
+ public:
+  explicit Workspace(SystemHost& system) : m_system(system) {}
+
+  SystemHost& system() { return m_system; }
+  VariableTable& globals() { return m_globals; }
+  SharedDrawingState& drawing() { return m_drawing; }
+
+  // Opens a document in a free slot (reusing one only when no run of its
+  // former window is still on the stack) and returns its 1-based index.
+  std::int32_t openDocument(DocumentHost& host);
+  // Marks the slot free; a run of it still on the stack ends at its next check.
+  void closeDocument(std::int32_t index);
+  Document& document(std::int32_t index);
+  bool isOpen(std::int32_t index) const;
+  std::int32_t documentSlots() const { return static_cast<std::int32_t>(m_documents.size()); }
+
+  // EngineServices
+  VariableTable& globalTable() override { return m_globals; }
+  RunState runState(std::int32_t windowIndex) override;
+  void executeStatement(InterpreterState& level) override;
+  void displaytext(std::int32_t windowIndex, std::string_view text) override;
+
+ private:
+  SystemHost& m_system;
+  VariableTable m_globals;
+  SharedDrawingState m_drawing;
+  // A deque keeps every Document at its address while slots are added.
+  std::deque<Document> m_documents;
+  Document m_nowhere;  // the answer for an index that names no slot
+};
+
+}  // namespace morvane

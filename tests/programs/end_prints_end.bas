@@ -1,0 +1,4 @@
+' A program that ends with END shows "End".
+WAIT
+
+END

@@ -1,0 +1,3 @@
+PAUSE
+WAIT
+END

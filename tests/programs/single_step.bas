@@ -1,0 +1,2 @@
+WAIT
+END

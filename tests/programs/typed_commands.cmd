@@ -1,0 +1,4 @@
+END
+STOP
+WAIT
+RESET

@@ -1,0 +1,65 @@
+#pragma once
+// Hosts for driving a document window in tests: they record what the
+// interpreter asked of the window and let a test act at each yield.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "exec/Host.h"
+#include "graphics/Canvas.h"
+
+namespace morvane::testing {
+
+class CountingCanvas final : public Canvas {
+ public:
+  void clear() override { ++clears; }
+  int clears = 0;
+};
+
+class FakeDocumentHost final : public DocumentHost {
+ public:
+  std::string editorText() const override { return program; }
+  void setEditorLocked(bool locked) override { lockedDuringRun |= locked; editorLocked = locked; }
+  void selectEditorText(Position start, Position length) override { selections.push_back({start, length}); }
+  std::string editorFontName() const override { return "Courier New"; }
+  double editorFontSize() const override { return 10; }
+  void setLamp(Lamp l) override { lamp = l; }
+  void enableProtocol() override {}
+  bool protocolVisible() const override { return true; }
+  void focusProtocol() override { ++focused; }
+  Canvas& canvas() override { return drawing; }
+
+  struct Selection {
+    Position start;
+    Position length;
+  };
+  std::string program;
+  bool editorLocked = false;
+  bool lockedDuringRun = false;
+  std::vector<Selection> selections;
+  Lamp lamp = Lamp::Green;
+  int focused = 0;
+  CountingCanvas drawing;
+};
+
+class FakeSystem final : public SystemHost {
+ public:
+  void yield() override {
+    ++yields;
+    if (onYield) onYield();
+  }
+  void sleepMilliseconds(std::int32_t ms) override { sleeps.push_back(ms); }
+  bool tone(std::int32_t frequency, std::int32_t ms) override {
+    tones.push_back({frequency, ms});
+    return soundAvailable;
+  }
+
+  std::function<void()> onYield;
+  int yields = 0;
+  std::vector<std::int32_t> sleeps;
+  std::vector<std::pair<std::int32_t, std::int32_t>> tones;
+  bool soundAvailable = true;
+};
+
+}  // namespace morvane::testing
