@@ -40,6 +40,8 @@ struct StatementContext {
   Position argumentStart = 0;  // the first character of the arguments, 0 if none
   RunState lineMode = RunState::Running;  // StepOne for single step and command mode
   EntryFlag entryFlag = EntryFlag::AtEntry;
+  std::string currentName;     // the name read by the evaluator's last variable operation
+  Value scratch;               // the evaluator's scratch value
 
   bool singleStep() const { return lineMode == RunState::StepOne; }
   bool commandMode() const { return document.runState == RunState::Command; }

@@ -26,6 +26,8 @@ if(EXISTS "${dir}/${name}.args")
   separate_arguments(options UNIX_COMMAND "${options}")
 endif()
 
+# Every run starts in a fresh, empty working directory.
+file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
 execute_process(
   COMMAND "${RUNNER}" ${options} ${args}
