@@ -77,6 +77,21 @@ bool RunnerHost::tone(std::int32_t frequency, std::int32_t milliseconds) {
   return PlayTone(frequency, milliseconds);
 }
 
+std::string RunnerHost::inputBox(std::string_view prompt, std::string_view) {
+  flush();
+  std::fwrite(prompt.data(), 1, prompt.size(), m_out);
+  std::fputc('\n', m_out);
+  std::fflush(m_out);
+  std::string answer;
+  if (!std::getline(std::cin, answer)) return {};
+  if (!answer.empty() && answer.back() == '\r') answer.pop_back();
+  if (!m_options.stdinIsTerminal) {
+    std::fwrite(answer.data(), 1, answer.size(), m_out);
+    std::fputc('\n', m_out);
+  }
+  return answer;
+}
+
 void RunnerHost::protocolChanged(const ProtocolBuffer&, ProtocolEdit edit, std::string_view text) {
   if (edit != ProtocolEdit::Inserted || m_silent) return;
   if (m_skip > 0) {

@@ -55,6 +55,9 @@ class RunnerHost final : public DocumentHost, public SystemHost, public Protocol
   void yield() override;
   void sleepMilliseconds(std::int32_t milliseconds) override;
   bool tone(std::int32_t frequency, std::int32_t milliseconds) override;
+  // The prompt goes to standard output, the answer is the next line of
+  // standard input.
+  std::string inputBox(std::string_view prompt, std::string_view caption) override;
 
   // ProtocolView
   void protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit,

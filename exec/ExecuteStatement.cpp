@@ -4,7 +4,9 @@
 #include <string>
 
 #include "core/Messages.h"
+#include "exec/ControlFlowStatements.h"
 #include "exec/Host.h"
+#include "exec/ProcedureStatements.h"
 #include "exec/RunControlStatements.h"
 #include "exec/StatementContext.h"
 #include "exec/StatementKind.h"
@@ -31,19 +33,19 @@ Completion dispatch(StatementContext& ctx, StatementKind kind) {
     case StatementKind::EndOfProgram:  // the last logical line is always empty
       return Completion::PlainExit;
     case StatementKind::Assignment:  // target = value
-      return notAvailable(ctx, "assignment");
+      return ExecuteAssignment(ctx);
     case StatementKind::IfBlock:  // IF c THEN / ELSEIF c THEN / ELSE / END IF
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteIfBlock(ctx);
     case StatementKind::ForLoop:  // FOR v = a TO b [STEP c] / NEXT v / EXIT FOR / CONTINUE FOR
-      return notAvailable(ctx, "FOR");
+      return ExecuteForLoop(ctx);
     case StatementKind::DoLoop:  // DO [WHILE|UNTIL c] / LOOP [WHILE|UNTIL c] / EXIT DO / CONTINUE DO
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteDoLoop(ctx);
     case StatementKind::Call:  // CALL name[(arguments)]
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteCall(ctx);
     case StatementKind::ProcedureHeader:  // SUB / FUNCTION name[(parameters)] [AS type]
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteProcedureHeader(ctx);
     case StatementKind::ProcedureEnd:  // END SUB / END FUNCTION and their forms
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteProcedureEnd(ctx);
     case StatementKind::InstructionFile:  // RUN / EXECUTE / EXECUTEGRAFIC / EDIT file
       return notAvailable(ctx, ctx.keyword);
     case StatementKind::Terminate:  // TERMINATE
@@ -59,7 +61,7 @@ Completion dispatch(StatementContext& ctx, StatementKind kind) {
     case StatementKind::Cls:  // CLS
       return ExecuteCls(ctx);
     case StatementKind::Goto:  // GOTO label
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteGoto(ctx);
     case StatementKind::RunControl:  // BEEP / WAIT / PAUSE / RESET
       if (ctx.keyword == "BEEP") return ExecuteBeep(ctx);
       if (ctx.keyword == "WAIT") return ExecuteWait(ctx);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "prepare/ProgramChars.h"
 
@@ -49,6 +50,13 @@ class SystemHost {
   virtual void sleepMilliseconds(std::int32_t milliseconds) = 0;
   // Sounds a tone; false when the system has no way to play it.
   [[nodiscard]] virtual bool tone(std::int32_t frequency, std::int32_t milliseconds) = 0;
+  // Asks the user for a line of text (INPUTBOX) and waits for the answer;
+  // "" when nothing was typed or the question was cancelled.
+  virtual std::string inputBox(std::string_view prompt, std::string_view caption) {
+    (void)prompt;
+    (void)caption;
+    return {};
+  }
 };
 
 }  // namespace morvane

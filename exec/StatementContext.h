@@ -3,6 +3,7 @@
 // shared workspace, the window, and what the line loop read of the current
 // line. Also the three ways a statement completes.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ enum class EntryFlag : int { AfterFalseJump = 0, InSequence = 1, AtEntry = 2 };
 
 constexpr std::string_view CRLF = "\r\n";
 
+// The most parameters a procedure may have.
+constexpr std::int32_t MaxParameters = 100;
+
 struct StatementContext {
   StatementContext(InterpreterState& s, Workspace& w, Document& d)
       : state(s), workspace(w), document(d) {}
@@ -42,6 +46,11 @@ struct StatementContext {
   EntryFlag entryFlag = EntryFlag::AtEntry;
   std::string currentName;     // the name read by the evaluator's last variable operation
   Value scratch;               // the evaluator's scratch value
+
+  // A procedure level's own: the number of parameters bound at its header,
+  // and where the names of the procedure (slot 0) and its parameters stand.
+  std::int32_t parameterCount = 0;
+  std::array<Position, MaxParameters + 1> namePositions{};
 
   bool singleStep() const { return lineMode == RunState::StepOne; }
   bool commandMode() const { return document.runState == RunState::Command; }

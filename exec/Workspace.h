@@ -38,6 +38,9 @@ class Workspace final : public EngineServices {
   RunState runState(std::int32_t windowIndex) override;
   void executeStatement(InterpreterState& level) override;
   void displaytext(std::int32_t windowIndex, std::string_view text) override;
+  std::string inputBox(std::string_view prompt, std::string_view caption) override {
+    return m_system.inputBox(prompt, caption);
+  }
 
  private:
   SystemHost& m_system;

@@ -1,0 +1,14 @@
+#pragma once
+// The executor's side of procedures: CALL, the header that binds a level's
+// parameters when the level is entered, and the end statements that hand
+// the result and the parameters' final values back through ArgValues.
+
+#include "exec/StatementContext.h"
+
+namespace morvane {
+
+Completion ExecuteCall(StatementContext& ctx);             // CALL name[(arguments)]
+Completion ExecuteProcedureHeader(StatementContext& ctx);  // SUB / FUNCTION / INLINE forms
+Completion ExecuteProcedureEnd(StatementContext& ctx);     // END SUB, EXIT FUNCTION, ...
+
+}  // namespace morvane
