@@ -1,22 +1,28 @@
 #include "exec/Evaluation.h"
 
-#include "core/Messages.h"
+#include "core/Expression.h"
 
 namespace morvane {
 
-// The evaluator joins the interpreter with the expressions issue; until then
-// every evaluation answers that expressions are not available.
 namespace {
-bool unavailable(StatementContext& ctx) {
-  ctx.state.message = msg::NotYetAvailable("expression");
-  return false;
+
+bool evaluate(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {
+  EvaluateExpression(ctx.state, from, to, ctx.currentName, ctx.scratch, mode, ctx.document.runState);
+  return ctx.state.message.empty();
 }
+
 }  // namespace
 
-bool EvaluateGet(StatementContext& ctx, Position, Position) { return unavailable(ctx); }
-bool EvaluateSet(StatementContext& ctx, Position, Position) { return unavailable(ctx); }
-bool EvaluateDeclaration(StatementContext& ctx, Position, Position, std::string_view) {
-  return unavailable(ctx);
+bool EvaluateGet(StatementContext& ctx, Position from, Position to) {
+  return evaluate(ctx, from, to, ExpressionMode::get());
+}
+
+bool EvaluateSet(StatementContext& ctx, Position from, Position to) {
+  return evaluate(ctx, from, to, ExpressionMode::set());
+}
+
+bool EvaluateDeclaration(StatementContext& ctx, Position from, Position to, std::string_view modeText) {
+  return evaluate(ctx, from, to, ExpressionMode::declare(modeText));
 }
 
 }  // namespace morvane

@@ -1,0 +1,35 @@
+N = 0
+DO WHILE N < 3
+  N = N + 1
+LOOP
+PRINT N
+DO
+  N = N - 1
+  IF N = 1 THEN EXIT DO
+LOOP
+PRINT N
+DO UNTIL N >= 4
+  N = N + 1
+  IF N = 2 THEN CONTINUE DO
+  PRINT N;
+LOOP
+PRINT
+DO
+  N = N + 1
+LOOP UNTIL N = 6
+PRINT N
+DO
+  N = N - 2
+LOOP WHILE N > 0
+PRINT N
+FOR I = 1 TO 5
+  IF I = 2 THEN CONTINUE FOR
+  IF I = 4 THEN EXIT FOR
+  PRINT I;
+NEXT I
+PRINT
+GOTO Skip
+PRINT "jumped over"
+Skip:
+PRINT "done"
+END

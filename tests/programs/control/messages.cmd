@@ -1,0 +1,6 @@
+IF 1 THEN
+FOR I = 1 TO 2
+GOTO X
+LOOP
+X = 41 + 1
+X

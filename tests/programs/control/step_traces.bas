@@ -1,0 +1,5 @@
+X = 5
+FOR I = 1 TO 2
+NEXT I
+IF X > 1 THEN
+END IF

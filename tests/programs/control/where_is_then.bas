@@ -1,0 +1,3 @@
+IF 1 > 0
+  PRINT "no then"
+END IF

@@ -1,0 +1,2 @@
+FOR I = 1
+NEXT I

@@ -1,0 +1,33 @@
+' Bare-name arguments come back changed; expressions do not.
+B = 1
+CALL SETSEVEN(B)
+PRINT B
+C = 1
+CALL SETSEVEN(C + 0)
+PRINT C
+X = 1
+CALL OWNX
+PRINT X
+CALL SHAREDX
+PRINT X
+CALL EARLY
+PRINT "back"
+
+SUB SETSEVEN(A)
+  A = 7
+END SUB
+
+SUB OWNX
+  X = 99
+END SUB
+
+INLINE SUB SHAREDX
+  X = 42
+END SUB
+
+SUB EARLY
+  FOR I = 1 TO 10
+    IF I = 2 THEN EXIT SUB
+    PRINT I
+  NEXT I
+END SUB

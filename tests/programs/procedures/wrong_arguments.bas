@@ -1,0 +1,3 @@
+CALL TWO(1)
+SUB TWO(A, B)
+END SUB
