@@ -57,7 +57,7 @@ std::string lineFault(LineNumber editorLine, std::string_view fault) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-// SplitProgram (Part 2.1, Splitting)
+// SplitProgram
 // ---------------------------------------------------------------------------
 std::string SplitProgram(const ProgramChars& chars, LineTable& lines) {
   // A check rebuilds the table: every entry 0, the capacity kept.

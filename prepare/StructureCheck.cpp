@@ -14,7 +14,7 @@ namespace morvane {
 
 namespace {
 
-// ---- Keyword classes (Part 2.2, Data model) --------------------------------
+// ---- Keyword classes -----------------------------------------------------
 
 // A search for a block partner or a label never crosses one of these.
 constexpr std::array<std::string_view, 8> ProcedureBarriers{
@@ -41,7 +41,7 @@ bool isOneOf(std::string_view keyword, const std::array<std::string_view, Size>&
 bool isForLine(std::string_view keyword) { return keyword.starts_with("FOR "); }
 bool isNextLine(std::string_view keyword) { return keyword.starts_with("NEXT "); }
 
-// One check: the passes of Part 2.2 over a split program. Each pass answers
+// One check: the passes of the structure check over a split program. Each pass answers
 // false at its first fault and leaves the message in m_message.
 class StructureChecker {
  public:

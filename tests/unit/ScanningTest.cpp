@@ -1,4 +1,4 @@
-// Part 2.1: the character store's line table, the split into logical lines
+// The character store's line table, the split into logical lines
 // and the six scanning routines.
 
 #include <gtest/gtest.h>
@@ -284,7 +284,7 @@ struct KeywordRow {
   Position keywordEnd;  // 1-based position in the statement
 };
 
-// The table under the algorithm (Part 2.1), then further rows.
+// The keyword of typical statements, then further rows.
 const KeywordRow KeywordTable[] = {
     {"PRINT \"a: b\"", "PRINT", 5},
     {"X = 5", "X=", 1},

@@ -1,4 +1,4 @@
-// Part 2.2: the structure check before a run: its passes, the BlockLink
+// The structure check before a run: its passes, the BlockLink
 // entries they leave and every message.
 
 #include <gtest/gtest.h>
