@@ -21,10 +21,10 @@ class LineTable {
   // Redimensions the three arrays to 1..capacity, all entries 0.
   void dimension(LineNumber capacity) {
     if (capacity < 0) capacity = 0;
-    const auto slots = static_cast<std::size_t>(capacity) + 1;
-    m_lineStart.assign(slots, 0);
-    m_blockLink.assign(slots, 0);
-    m_sourceLine.assign(slots, 0);
+    const auto entries = static_cast<std::size_t>(capacity) + 1;
+    m_lineStart.assign(entries, 0);
+    m_blockLink.assign(entries, 0);
+    m_sourceLine.assign(entries, 0);
     lastLine = 0;
   }
 
