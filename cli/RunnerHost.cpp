@@ -24,7 +24,8 @@ void InstallInterruptHandler() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-RunnerHost::RunnerHost(RunnerOptions options, std::FILE* out) : m_options(options), m_out(out) {}
+RunnerHost::RunnerHost(RunnerOptions options, std::FILE* out, Canvas& canvas)
+    : m_options(options), m_out(out), m_canvas(canvas) {}
 
 void RunnerHost::attach(RunControl& control) {
   m_control = &control;
@@ -114,12 +115,29 @@ void RunnerHost::write(std::string_view text) {
       continue;
     }
     std::fputc(c, m_out);
+    m_atLineStart = c == '\n';
+    if (m_atLineStart && !m_waitingLogLines.empty()) writeWaitingLogLines();
   }
+}
+
+void RunnerHost::writeLogLine(std::string_view line) {
+  m_waitingLogLines.append(line).push_back('\n');
+  if (m_atLineStart && !m_pendingCR) writeWaitingLogLines();
+}
+
+void RunnerHost::writeWaitingLogLines() {
+  std::fwrite(m_waitingLogLines.data(), 1, m_waitingLogLines.size(), m_out);
+  m_waitingLogLines.clear();
 }
 
 void RunnerHost::flush() {
   if (m_pendingCR) std::fputc('\r', m_out);
   m_pendingCR = false;
+  if (!m_waitingLogLines.empty()) {
+    if (!m_atLineStart) std::fputc('\n', m_out);
+    m_atLineStart = true;
+    writeWaitingLogLines();
+  }
   std::fflush(m_out);
 }
 

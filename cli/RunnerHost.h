@@ -16,12 +16,6 @@
 
 namespace morvane {
 
-// The canvas of a runner without picture output: drawing leaves no trace.
-class BlankCanvas final : public Canvas {
- public:
-  void clear() override {}
-};
-
 struct RunnerOptions {
   bool singleStep = false;        // --step: every step confirmed at once
   bool stdinIsTerminal = false;   // a terminal echoes typed answers itself
@@ -29,7 +23,9 @@ struct RunnerOptions {
 
 class RunnerHost final : public DocumentHost, public SystemHost, public ProtocolView {
  public:
-  RunnerHost(RunnerOptions options, std::FILE* out);
+  // The window's canvas is `canvas` (the runner's picture, or a recording
+  // canvas when no picture is wanted).
+  RunnerHost(RunnerOptions options, std::FILE* out, Canvas& canvas);
 
   // Connects the runner to its window once the workspace has opened it.
   void attach(RunControl& control);
@@ -38,6 +34,10 @@ class RunnerHost final : public DocumentHost, public SystemHost, public Protocol
   // (the "Run" or "Go" echo and its line end).
   void skipOutput(std::size_t count) { m_skip = count; }
   void flush();
+  // Writes a line of the canvas log to the output, in order with the
+  // protocol's text: at once between protocol lines, else after the
+  // protocol line that is being written.
+  void writeLogLine(std::string_view line);
 
   // DocumentHost
   std::string editorText() const override { return m_program; }
@@ -55,6 +55,8 @@ class RunnerHost final : public DocumentHost, public SystemHost, public Protocol
   void yield() override;
   void sleepMilliseconds(std::int32_t milliseconds) override;
   bool tone(std::int32_t frequency, std::int32_t milliseconds) override;
+  // The runner writes a stream that nobody watches grow: PRINT does not pause.
+  void pauseAfterPrintItem() override {}
   // The prompt goes to standard output, the answer is the next line of
   // standard input.
   std::string inputBox(std::string_view prompt, std::string_view caption) override;
@@ -65,16 +67,19 @@ class RunnerHost final : public DocumentHost, public SystemHost, public Protocol
 
  private:
   void answerInput();
+  void writeWaitingLogLines();
   void write(std::string_view text);
 
   RunnerOptions m_options;
   std::FILE* m_out;
   RunControl* m_control = nullptr;
   std::string m_program;
-  BlankCanvas m_canvas;
+  Canvas& m_canvas;
   std::size_t m_skip = 0;
   bool m_pendingCR = false;  // a CR whose LF may arrive with the next text
   bool m_silent = false;     // answers typed at a terminal are already on screen
+  bool m_atLineStart = true;     // the output's last character ended a line
+  std::string m_waitingLogLines;  // canvas log lines held until the line ends
 };
 
 // Set by SIGINT; the next yield turns it into Ctrl-Break.

@@ -4,23 +4,29 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/Picture.h"
 #include "cli/RunnerHost.h"
 #include "core/Messages.h"
 #include "exec/ProgramFile.h"
 #include "exec/RunControl.h"
 #include "exec/Workspace.h"
+#include "graphics/RecordingCanvas.h"
 
 namespace {
 
 using namespace morvane;
 
-constexpr std::string_view Usage = R"(Usage: morvane-run [--step] [FILE.bas]
+constexpr std::string_view Usage = R"(Usage: morvane-run [--step] [--canvas OUT.png [--canvas-size WxH]] [FILE.bas]
 
 Runs FILE.bas as pressing F5 in a fresh document window of the workbench
 does, and writes what the program prints to standard output (each line end
@@ -29,6 +35,19 @@ statement; a structure fault prints the checker's message.
 
   --step      run as Go (F8) with every step confirmed at once, so each
               line's echo and the traces appear
+  --canvas OUT.png
+              write the canvas's picture after the run as a PNG file
+              (drawn at 96 dots per inch, as the workbench draws it)
+  --canvas-size WxH
+              the visible canvas in pixels, 640x480 unless given; drawing
+              beyond 90 % of it enlarges it as in the workbench
+  --canvas-log FILE
+              write every drawing call to FILE as a line of text (pixel
+              coordinates, colours, widths, fonts); FILE "-" puts the lines
+              into the standard output among the program's own. Without
+              --canvas the calls are measured with fixed text metrics (each
+              character 0.6 em wide, lines 1.2 em high), so the log is the
+              same on every machine
   --help      show this text
 
 INPUT and LINEINPUT read their answers from standard input, one line each;
@@ -40,8 +59,8 @@ ended with Enter; the output shows the protocol as it grows.
 
 Exit status: 0 when the run ends normally (end of program, End or Stop);
 1 after a structure error, a run-time error or an interruption (without
-FILE: 1 when any command answered with an error); 2 for a usage error or a
-file that cannot be read.
+FILE: 1 when any command answered with an error); 2 for a usage error, a
+file that cannot be read, or a picture or log that cannot be written.
 )";
 
 enum class ExitStatus : int { Success = 0, Failure = 1, UsageOrFile = 2 };
@@ -52,8 +71,79 @@ bool endedNormally(const std::string& message) {
   return message.empty() || message == msg::End || message == msg::Stop;
 }
 
+// What the runner's window draws on: the picture of --canvas, a recording
+// canvas that writes the log of --canvas-log, or (with neither) a recording
+// canvas that keeps nothing.
+struct RunnerCanvas {
+  std::unique_ptr<Picture> picture;
+  std::unique_ptr<RecordingCanvas> recording;
+  std::ofstream logFile;
+  bool logToOutput = false;
+
+  Canvas& canvas() { return recording ? *recording : picture->canvas(); }
+
+  // Sends the log into the runner's output, once the host exists.
+  void attach(RunnerHost& host) {
+    if (logToOutput) recording->setSink([&host](std::string_view line) { host.writeLogLine(line); });
+  }
+};
+
+struct CanvasOptions {
+  std::string picturePath;  // --canvas
+  std::string logPath;      // --canvas-log
+  PixelSize size = RecordingCanvas::DefaultSize;
+};
+
+// "WxH" with whole numbers from 1 to the largest canvas side.
+std::optional<PixelSize> parseCanvasSize(std::string_view text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  auto side = [](std::string_view digits) -> std::optional<int> {
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc{} || end != digits.data() + digits.size() || value < 1 || value > MaxCanvasSide) {
+      return std::nullopt;
+    }
+    return value;
+  };
+  const std::optional<int> width = side(text.substr(0, x));
+  const std::optional<int> height = side(text.substr(x + 1));
+  if (!width || !height) return std::nullopt;
+  return PixelSize{*width, *height};
+}
+
+// Sets the canvas up; false (with the reason on standard error) when it
+// cannot be.
+bool makeCanvas(const CanvasOptions& options, const char* programName, RunnerCanvas& out) {
+  if (!options.picturePath.empty()) {
+    out.picture = CreatePicture(options.size, programName);
+    if (!out.picture) {
+      std::cerr << "morvane-run: --canvas is not available: this runner was built without Qt\n";
+      return false;
+    }
+  }
+  if (!options.logPath.empty() || !out.picture) {
+    out.recording = out.picture ? std::make_unique<RecordingCanvas>(out.picture->canvas())
+                                : std::make_unique<RecordingCanvas>(options.size);
+    if (options.logPath.empty()) {
+      out.recording->setSink([](std::string_view) {});
+    } else if (options.logPath == "-") {
+      out.logToOutput = true;
+    } else {
+      out.logFile.open(options.logPath, std::ios::out | std::ios::trunc);
+      if (!out.logFile) {
+        std::cerr << "morvane-run: cannot write " << options.logPath << "\n";
+        return false;
+      }
+      std::ofstream* file = &out.logFile;
+      out.recording->setSink([file](std::string_view line) { *file << line << '\n'; });
+    }
+  }
+  return true;
+}
+
 // Runs the file as F5 (or F8 under --step) in a fresh window.
-int runProgram(const std::string& path, const RunnerOptions& options) {
+int runProgram(const std::string& path, const RunnerOptions& options, RunnerCanvas& canvas) {
   std::string text;
   switch (LoadProgramFile(path, text)) {
     case ProgramFileStatus::Loaded:
@@ -66,7 +156,8 @@ int runProgram(const std::string& path, const RunnerOptions& options) {
       return exitWith(ExitStatus::UsageOrFile);
   }
 
-  RunnerHost host(options, stdout);
+  RunnerHost host(options, stdout, canvas.canvas());
+  canvas.attach(host);
   Workspace workspace(host);
   RunControl control(workspace, workspace.openDocument(host));
   host.attach(control);
@@ -80,8 +171,9 @@ int runProgram(const std::string& path, const RunnerOptions& options) {
 }
 
 // Types each line of standard input into the protocol and presses Enter.
-int runCommands(const RunnerOptions& options) {
-  RunnerHost host(options, stdout);
+int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
+  RunnerHost host(options, stdout, canvas.canvas());
+  canvas.attach(host);
   Workspace workspace(host);
   RunControl control(workspace, workspace.openDocument(host));
   host.attach(control);
@@ -103,6 +195,7 @@ int runCommands(const RunnerOptions& options) {
 
 int main(int argc, char** argv) {
   RunnerOptions options;
+  CanvasOptions canvasOptions;
   options.stdinIsTerminal = isatty(STDIN_FILENO) != 0;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
@@ -113,9 +206,23 @@ int main(int argc, char** argv) {
     }
     if (arg == "--step") {
       options.singleStep = true;
-    } else if (arg == "--canvas" || arg == "--canvas-size") {
-      std::cerr << "morvane-run: " << arg << " is not available in this version\n";
-      return exitWith(ExitStatus::UsageOrFile);
+    } else if (arg == "--canvas" || arg == "--canvas-size" || arg == "--canvas-log") {
+      if (i + 1 >= argc) {
+        std::cerr << "morvane-run: " << arg << " needs a value\n" << Usage;
+        return exitWith(ExitStatus::UsageOrFile);
+      }
+      const std::string_view value = argv[++i];
+      if (arg == "--canvas") {
+        canvasOptions.picturePath = value;
+      } else if (arg == "--canvas-log") {
+        canvasOptions.logPath = value;
+      } else if (const std::optional<PixelSize> size = parseCanvasSize(value)) {
+        canvasOptions.size = *size;
+      } else {
+        std::cerr << "morvane-run: --canvas-size wants WxH in pixels, each from 1 to " << MaxCanvasSide
+                  << ", not " << value << "\n";
+        return exitWith(ExitStatus::UsageOrFile);
+      }
     } else if (arg.starts_with("-") && arg != "-") {
       std::cerr << "morvane-run: unknown option " << arg << "\n" << Usage;
       return exitWith(ExitStatus::UsageOrFile);
@@ -127,7 +234,13 @@ int main(int argc, char** argv) {
     std::cerr << "morvane-run: one program at a time\n" << Usage;
     return exitWith(ExitStatus::UsageOrFile);
   }
+  RunnerCanvas canvas;
+  if (!makeCanvas(canvasOptions, argv[0], canvas)) return exitWith(ExitStatus::UsageOrFile);
   InstallInterruptHandler();
-  if (files.empty()) return runCommands(options);
-  return runProgram(files.front(), options);
+  const int status = files.empty() ? runCommands(options, canvas) : runProgram(files.front(), options, canvas);
+  if (canvas.picture && !canvas.picture->save(canvasOptions.picturePath)) {
+    std::cerr << "morvane-run: cannot write " << canvasOptions.picturePath << "\n";
+    return exitWith(ExitStatus::UsageOrFile);
+  }
+  return status;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ExpressionWorkspace.h"
 #include "core/RunState.h"
 #include "core/VariableTable.h"
 
@@ -31,6 +32,33 @@ class EngineServices {
 
   // Writes text to the protocol of the window in the given slot.
   virtual void displaytext(std::int32_t windowIndex, std::string_view text) = 0;
+
+  // ---- Platform services of the built-in functions --------------------------
+  // Each has a working default built on the standard library; a host
+  // overrides what it does its own way (the workbench shows a dialog for
+  // INPUTBOX, the runner reads stdin).
+
+  // Seconds since local midnight, with fraction (TIMER).
+  virtual double secondsSinceMidnight();
+  // The time of day and the date as the user's locale writes them (TIME, DATE).
+  virtual std::string timeOfDayText();
+  virtual std::string dateText();
+  // Shows the input box with this prompt and caption, waits until it is
+  // closed and answers the text it then holds ("" when nothing was typed or
+  // the box was cancelled) (INPUTBOX). The default has no one to ask.
+  virtual std::string inputBox(std::string_view prompt, std::string_view caption);
+  // Reads the whole file at path (relative to the current directory), its
+  // bytes unchanged, into content; false when it cannot be opened or read.
+  // The file is closed again on every path (FILE).
+  virtual bool readWholeFile(std::string_view path, std::string& content);
+
+  // ---- The evaluator's own state --------------------------------------------
+  // Its reusable token lists and its count of nested procedure calls. They
+  // live here because all evaluations of one engine nest on one stack.
+  ExpressionWorkspaces& expressionWorkspaces() { return m_expressionWorkspaces; }
+
+ private:
+  ExpressionWorkspaces m_expressionWorkspaces;
 };
 
 }  // namespace morvane

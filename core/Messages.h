@@ -74,6 +74,18 @@ constexpr std::string_view WhereIsThen = "Where is THEN in this IF instruction?"
 constexpr std::string_view WhereIsTo = "Where is TO in this FOR instruction?";
 constexpr std::string_view WrongNumberOfArguments = "Wrong number of arguments in SUB or FUNCTION!";
 
+// ---- Instruction files and other windows -------------------------------------
+constexpr std::string_view SpecifyFilename = "Please specify a filename!";
+constexpr std::string_view CannotOpenInstructionFile = "I cannot open this instructionfile!";
+constexpr std::string_view InstructionFileTooLong = "The instructionfile is too long!";
+// What an instruction file may end with without being reported as an error.
+constexpr std::string_view ProgramExecutionTerminated = "Program execution terminated!";
+inline std::string InFile(std::string_view name, std::string_view message) { return join("File ", name, ": ") + std::string(message); }
+inline std::string UnableToStart(std::string_view name) { return join("Unable to start ", name, "!"); }
+inline std::string UnableToEdit(std::string_view name) { return join("Unable to edit ", name, "!"); }
+constexpr std::string_view Finished = " finished!";
+constexpr std::string_view Started = " started!";
+
 // A statement whose section a later version of the interpreter provides.
 inline std::string NotYetAvailable(std::string_view keyword) { return join("The instruction ", keyword, " is not available yet!"); }
 
@@ -145,5 +157,59 @@ constexpr std::string_view RgbNeedsNumbers = "Please use no strings in the RGB-F
 constexpr std::string_view InputBoxCaption = "Message/Input-Box";
 // What VERSION answers.
 constexpr std::string_view LanguageVersion = "1.3.2018";
+
+// ---- Console and files --------------------------------------------------------
+constexpr std::string_view UseVariableForInput = "Use a variable for the INPUT instruction!";
+constexpr std::string_view UseTwoArgumentsForLineInput = "Use two arguments for the LINEINPUT instruction!";
+// Also the answer of CD, MD, RD and DEL when the platform refuses.
+constexpr std::string_view FilenameIncorrect = "The filename is incorrect!";
+constexpr std::string_view FilenumberIncorrect = "The filenumber is incorrect!";
+constexpr std::string_view UseOpenMode = "Use FOR INPUT, FOR OUTPUT or FOR APPEND!";
+constexpr std::string_view CannotOpenFile = "I cannot open this file!";
+constexpr std::string_view CannotCloseFile = "I cannot close this file!";
+// PRINT # to a number that is not open for writing, or a write that failed.
+constexpr std::string_view CannotWriteFile = "I cannot write to this file!";
+// LINEINPUT # from a number that is not open for reading.
+constexpr std::string_view CannotReadFile = "I cannot read from this file!";
+// LINEINPUT # after the file's last line.
+constexpr std::string_view EndOfFileReached = "The end of this file has been reached!";
+
+// ---- Drawing ------------------------------------------------------------------
+constexpr std::string_view SpecifyParameter = "Please specify a parameter!";
+constexpr std::string_view UnknownDrawstyle = "Unknown drawstyle!";
+constexpr std::string_view WrongDrawScaleParameter = "Wrong parameter in DRAW SCALE instruction!";
+// Also the answer of DRAW LINESTYLE to a style it does not know.
+constexpr std::string_view UnknownTextstyle = "Unknown textstyle!";
+constexpr std::string_view TextfontNotAvailable = "Textfont not available!";
+constexpr std::string_view InvalidXScale = "Invalid X-Scale!";
+constexpr std::string_view InvalidYScale = "Invalid Y-Scale!";
+constexpr std::string_view InvalidDrawscale = "Invalid Drawscale!";
+constexpr std::string_view SpecifyTwoInitialCoordinates = "Please specify two initial coordinates!";
+constexpr std::string_view SpecifyTwoCoordinates = "Please specify two coordinates!";
+constexpr std::string_view SpecifyTwoFinalCoordinates = "Please specify two final coordinates!";
+constexpr std::string_view SpecifyRadius = "Please specify a radius!";
+constexpr std::string_view SpecifyText = "Please specify a text!";
+constexpr std::string_view SpecifyTextstring = "Please specify a textstring!";
+
+// ---- Declarations and file system ---------------------------------------------
+constexpr std::string_view UnknownVariableType = "Unknown type for variable or array!";
+constexpr std::string_view SpecifyTwoFiles = "Please specify two files!";
+constexpr std::string_view FileDoesNotExist = "This file does not exist!";
+constexpr std::string_view FilenamesIncorrect = "The filenames are incorrect!";
+// The confirmations of the file-system commands in single step and at the
+// command line: " ( " + label + a directory or file name + " )".
+constexpr std::string_view ChangedToLabel = "changed to: ";
+constexpr std::string_view EstablishedLabel = "established: ";
+constexpr std::string_view RemovedLabel = "removed: ";
+constexpr std::string_view DeletedLabel = "deleted: ";
+constexpr std::string_view CopiedToLabel = "copied to: ";
+constexpr std::string_view RenamedAsLabel = "renamed as: ";
+// CD without a name shows the current directory under this label.
+constexpr std::string_view CurrentDirectoryLabel = " ";
+inline std::string Confirmation(std::string_view label, std::string_view name) {
+  std::string s(" ( ");
+  s.append(label).append(name).append(" )");
+  return s;
+}
 
 }  // namespace morvane::msg

@@ -1,2 +1,6 @@
-' The smallest program: it ends at once and says so.
+' Hello: the first program. Run it with F5 (or morvane-run hello.bas).
+PRINT "Hello from Morvane!"
+FOR I = 1 TO 3
+  PRINT "Line"; I
+NEXT I
 END

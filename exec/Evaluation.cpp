@@ -7,7 +7,7 @@ namespace morvane {
 namespace {
 
 bool evaluate(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {
-  EvaluateExpression(ctx.state, from, to, ctx.currentName, ctx.scratch, mode, ctx.document.runState);
+  EvaluateExpression(ctx.state, from, to, ctx.currentName, ctx.scratch, mode, ctx.lineMode);
   return ctx.state.message.empty();
 }
 

@@ -4,8 +4,13 @@
 #include <string>
 
 #include "core/Messages.h"
+#include "exec/ConsoleStatements.h"
 #include "exec/ControlFlowStatements.h"
+#include "exec/DeclarationStatements.h"
+#include "exec/DrawStatements.h"
+#include "exec/FileSystemStatements.h"
 #include "exec/Host.h"
+#include "exec/InstructionFileStatements.h"
 #include "exec/ProcedureStatements.h"
 #include "exec/RunControlStatements.h"
 #include "exec/StatementContext.h"
@@ -21,11 +26,6 @@ namespace {
 bool yieldsWhileRunning(std::string_view keyword) {
   return keyword.starts_with("FOR ") || keyword.starts_with("DO") || keyword == "GOTO" ||
          keyword.starts_with("EXECUTE") || keyword == "RUN";
-}
-
-// A statement family that this version of the interpreter does not run yet.
-Completion notAvailable(StatementContext& ctx, std::string_view family) {
-  return ctx.fail(msg::NotYetAvailable(family));
 }
 
 Completion dispatch(StatementContext& ctx, StatementKind kind) {
@@ -47,17 +47,17 @@ Completion dispatch(StatementContext& ctx, StatementKind kind) {
     case StatementKind::ProcedureEnd:  // END SUB / END FUNCTION and their forms
       return ExecuteProcedureEnd(ctx);
     case StatementKind::InstructionFile:  // RUN / EXECUTE / EXECUTEGRAFIC / EDIT file
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteInstructionFile(ctx);
     case StatementKind::Terminate:  // TERMINATE
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteTerminate(ctx);
     case StatementKind::ConsoleAndFiles:  // PRINT / INPUT / LINEINPUT / OPEN / CLOSE
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteConsoleStatement(ctx);
     case StatementKind::Declaration:  // DIM / LOCAL / GLOBAL items
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteDeclaration(ctx);
     case StatementKind::FileSystem:  // CD / MD / RD / DEL / COPY / RENAME
-      return notAvailable(ctx, ctx.keyword);
+      return ExecuteFileSystemCommand(ctx);
     case StatementKind::Drawing:  // DRAW setting or shape, DRAWCOORDINATES
-      return notAvailable(ctx, "DRAW");
+      return ExecuteDrawing(ctx);
     case StatementKind::Cls:  // CLS
       return ExecuteCls(ctx);
     case StatementKind::Goto:  // GOTO label

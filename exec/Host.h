@@ -15,6 +15,14 @@ class Canvas;
 
 enum class Lamp { Green, Yellow, Red };
 
+// How a document window opened by a program divides itself (EXECUTE,
+// EXECUTEGRAFIC, EDIT); the numbers are the window's layout modes.
+enum class WindowLayout : int {
+  Usual = 0,       // editor, protocol and canvas as usual
+  EditorOnly = 1,  // only the editor shows
+  CanvasOnly = 3,  // only the canvas shows
+};
+
 // Services of one document window: its editor, its run lamp, its protocol
 // box (the protocol's text itself goes through ProtocolView) and its canvas.
 class DocumentHost {
@@ -38,6 +46,10 @@ class DocumentHost {
   virtual void focusProtocol() = 0;
 
   virtual Canvas& canvas() = 0;
+
+  // Replaces the editor's whole text (RUN shows its instruction file there
+  // and gives the program back afterwards). The text uses CR LF line ends.
+  virtual void setEditorText(std::string_view text) { (void)text; }
 };
 
 // Services of the system, shared by every window.
@@ -50,6 +62,9 @@ class SystemHost {
   virtual void sleepMilliseconds(std::int32_t milliseconds) = 0;
   // Sounds a tone; false when the system has no way to play it.
   [[nodiscard]] virtual bool tone(std::int32_t frequency, std::int32_t milliseconds) = 0;
+  // PRINT pauses a moment after each item it shows, so that a person sees
+  // the protocol grow. A host whose output nobody watches grow leaves it out.
+  virtual void pauseAfterPrintItem() { sleepMilliseconds(1); }
   // Asks the user for a line of text (INPUTBOX) and waits for the answer;
   // "" when nothing was typed or the question was cancelled.
   virtual std::string inputBox(std::string_view prompt, std::string_view caption) {
@@ -57,6 +72,18 @@ class SystemHost {
     (void)caption;
     return {};
   }
+
+  // Opens the program file in a new document window with the given layout
+  // and makes it the active one; answers its slot, or 0 when it could not be
+  // opened. A host without windows opens nothing.
+  virtual std::int32_t openDocumentWindow(const std::string& path, WindowLayout layout) {
+    (void)path;
+    (void)layout;
+    return 0;
+  }
+  // Closes the window in the slot without asking about unsaved changes. The
+  // window goes once no run of it is left on the stack.
+  virtual void unloadDocumentWindow(std::int32_t windowIndex) { (void)windowIndex; }
 };
 
 }  // namespace morvane

@@ -11,6 +11,7 @@
 #include "core/EngineServices.h"
 #include "core/VariableTable.h"
 #include "exec/Document.h"
+#include "exec/FileTable.h"
 #include "exec/Host.h"
 #include "graphics/DrawingState.h"
 
@@ -23,6 +24,9 @@ class Workspace final : public EngineServices {
   SystemHost& system() { return m_system; }
   VariableTable& globals() { return m_globals; }
   SharedDrawingState& drawing() { return m_drawing; }
+  // The open text files of every window and run; they are closed, and what
+  // was written to them flushed, when the workspace ends with the application.
+  FileTable& files() { return m_files; }
 
   // Opens a document in a free slot (reusing one only when no run of its
   // former window is still on the stack) and returns its 1-based index.
@@ -46,6 +50,7 @@ class Workspace final : public EngineServices {
   SystemHost& m_system;
   VariableTable m_globals;
   SharedDrawingState m_drawing;
+  FileTable m_files;
   // A deque keeps every Document at its address while slots are added.
   std::deque<Document> m_documents;
   Document m_nowhere;  // the answer for an index that names no slot

@@ -16,6 +16,12 @@ enum class LineStyle { Solid, Dash, Dot, DashDot, DashDotDot };
 // A colour number: r + 256*g + 65536*b.
 using ColourNumber = std::int32_t;
 constexpr ColourNumber Black = 0;
+constexpr ColourNumber White = 0xFFFFFF;
+constexpr ColourNumber MaxColourNumber = 0xFFFFFF;
+
+constexpr int RedOf(ColourNumber c) { return c & 0xFF; }
+constexpr int GreenOf(ColourNumber c) { return (c >> 8) & 0xFF; }
+constexpr int BlueOf(ColourNumber c) { return (c >> 16) & 0xFF; }
 
 struct CanvasFont {
   std::string name;

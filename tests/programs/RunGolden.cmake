@@ -4,7 +4,12 @@
 # Standard input comes from NAME.in when it exists.
 #   cmake -DRUNNER=... -DCASE=dir/NAME.bas -DWORKDIR=... -P RunGolden.cmake
 
+# The expectations lie beside the case, or in EXPECTED_DIR when the case is a
+# program kept elsewhere (the examples).
 get_filename_component(dir "${CASE}" DIRECTORY)
+if(DEFINED EXPECTED_DIR)
+  set(dir "${EXPECTED_DIR}")
+endif()
 get_filename_component(name "${CASE}" NAME_WLE)
 get_filename_component(ext "${CASE}" LAST_EXT)
 

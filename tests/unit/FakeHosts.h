@@ -7,14 +7,19 @@
 #include <vector>
 
 #include "exec/Host.h"
-#include "graphics/Canvas.h"
+#include "graphics/RecordingCanvas.h"
 
 namespace morvane::testing {
 
-class CountingCanvas final : public Canvas {
+// A recording canvas that also counts how often it was cleared.
+class CountingCanvas {
  public:
-  void clear() override { ++clears; }
-  int clears = 0;
+  int clears() const {
+    int n = 0;
+    for (const std::string& call : recorder.calls()) n += call == "clear" ? 1 : 0;
+    return n;
+  }
+  RecordingCanvas recorder;
 };
 
 class FakeDocumentHost final : public DocumentHost {
@@ -28,7 +33,7 @@ class FakeDocumentHost final : public DocumentHost {
   void enableProtocol() override {}
   bool protocolVisible() const override { return true; }
   void focusProtocol() override { ++focused; }
-  Canvas& canvas() override { return drawing; }
+  Canvas& canvas() override { return drawing.recorder; }
 
   struct Selection {
     Position start;

@@ -61,7 +61,7 @@ TEST_F(RunControlTest, RunShowsEndAndReturnsToIdle) {
 TEST_F(RunControlTest, ProgramWithoutEndEndsSilently) {
   run("' only a comment\r\n\r\nCLS\r\n");
   EXPECT_EQ(protocol(), "Run\r\n");
-  EXPECT_EQ(window.drawing.clears, 1);
+  EXPECT_EQ(window.drawing.clears(), 1);
 }
 
 TEST_F(RunControlTest, StructureErrorIsPrintedAndNothingRuns) {

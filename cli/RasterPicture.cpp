@@ -1,0 +1,44 @@
+#include <cstdlib>
+#include <string>
+
+#include <QGuiApplication>
+
+#include "cli/Picture.h"
+#include "platform/RasterCanvas.h"
+
+namespace morvane {
+
+namespace {
+
+class RasterPicture final : public Picture {
+ public:
+  RasterPicture(PixelSize size, const char* programName)
+      : m_programName(programName),
+        m_arguments{m_programName.data(), nullptr},
+        m_application(m_argumentCount, m_arguments),
+        m_canvas(QSize(size.width, size.height), DefaultLogicalDpi) {}
+
+  Canvas& canvas() override { return m_canvas; }
+  bool save(const std::string& path) override {
+    return m_canvas.image().save(QString::fromLocal8Bit(path.c_str()), "PNG");
+  }
+
+ private:
+  // The application sees the program's name only: the runner's own options
+  // are no business of Qt's.
+  std::string m_programName;
+  int m_argumentCount = 1;
+  char* m_arguments[2];
+  QGuiApplication m_application;
+  RasterCanvas m_canvas;
+};
+
+}  // namespace
+
+std::unique_ptr<Picture> CreatePicture(PixelSize size, const char* programName) {
+  // No window system is needed: the picture is only saved.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  return std::make_unique<RasterPicture>(size, programName);
+}
+
+}  // namespace morvane

@@ -1,0 +1,30 @@
+#pragma once
+// The built-in functions of the language: 35 functions under 38 names, from
+// ABS to RGB. The evaluator calls them once a name's arguments are values and
+// the name is no variable.
+
+#include <cstdint>
+#include <string>
+
+#include "core/InterpreterState.h"
+#include "core/Value.h"
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+class EngineServices;
+
+// Calls the built-in function whose name starts at namePosition (read
+// upper-cased over letters, digits, "_" and the suffix characters, so STR$
+// is no built-in name; the store is not changed) with the arguments
+// argValues[1..argCount].
+//
+// message is "" on success, and the result is returned. Otherwise the result
+// is Empty and message holds the function's own refusal, the general
+// "Unidentified error in function NAME !", or " Unknown Function or
+// Variable!" when the name is no built-in function. RGB writes its clamped
+// arguments back into argValues.
+Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, ArgumentList& argValues,
+                          std::int32_t argCount, std::string& message, EngineServices& services);
+
+}  // namespace morvane

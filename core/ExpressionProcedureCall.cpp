@@ -1,0 +1,153 @@
+#include "core/ExpressionProcedureCall.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "core/EngineServices.h"
+#include "core/Messages.h"
+#include "core/Variables.h"
+#include "prepare/Characters.h"
+#include "prepare/Scanning.h"
+
+namespace morvane {
+
+namespace {
+
+struct HeaderKeyword {
+  std::string_view keyword;
+  ProcedureKind kind;
+};
+
+constexpr std::array<HeaderKeyword, 6> HeaderKeywords = {{
+    {"FUNCTION", ProcedureKind::OwnVariables},
+    {"SUB", ProcedureKind::OwnVariables},
+    {"INLINESUB", ProcedureKind::CallerVariables},
+    {"INLINEFUNCTION", ProcedureKind::CallerVariables},
+    {"INLINE SUB", ProcedureKind::CallerVariables},
+    {"INLINE FUNCTION", ProcedureKind::CallerVariables},
+}};
+
+std::optional<ProcedureKind> headerKind(std::string_view keyword) {
+  for (const HeaderKeyword& header : HeaderKeywords) {
+    if (keyword == header.keyword) return header.kind;
+  }
+  return std::nullopt;
+}
+
+// The characters procedure names are compared over, upper-cased.
+bool isProcedureNameChar(char upper) {
+  return isNameChar(upper) || std::string_view("#$%&!").find(upper) != std::string_view::npos;
+}
+
+bool sameName(const ProgramChars& chars, Position a, Position b) {
+  for (;; ++a, ++b) {
+    const char ca = chars.upperAt(a);
+    const char cb = chars.upperAt(b);
+    const bool inA = isProcedureNameChar(ca);
+    const bool inB = isProcedureNameChar(cb);
+    if (!inA && !inB) return true;
+    if (inA != inB || ca != cb) return false;
+  }
+}
+
+// An argument written as a bare variable name: a letter, name characters, an
+// optional suffix, then (blanks aside) "," or ")".
+bool isBareVariableName(const ProgramChars& chars, Position p) {
+  if (!isLetterAtoZ(chars.upperAt(p))) return false;
+  while (isNameChar(chars.upperAt(p))) ++p;
+  if (std::string_view("#!%&$").find(chars.at(p)) != std::string_view::npos) ++p;
+  while (isBlank(chars.at(p)) && chars.at(p) != CR) ++p;
+  return chars.at(p) == ',' || chars.at(p) == ')';
+}
+
+// Whether a variable of the name at p exists in the caller's tables. A bare
+// name that is a built-in function or a procedure is no variable, and must
+// not become one by the copying back.
+bool variableExists(InterpreterState& state, Position p) {
+  std::array<Value, 4> indexList;
+  std::string answer;
+  std::string name;
+  Value found;
+  LookupVariable(p, state.programChars, IndexList(indexList), 0, answer, state.localTable,
+                 state.services.globalTable(), found, name);
+  return answer != msg::NoVariable;
+}
+
+// Each argument written as a bare variable name receives the final value of
+// its parameter from argument slot j.
+bool copyArgumentsBack(Evaluation& ev, int nameToken, int argumentCount) {
+  InterpreterState& state = ev.state;
+  for (int j = 1; j <= argumentCount; ++j) {
+    const Position p = ev.tokens().position(nameToken + 2 * j);
+    if (!isBareVariableName(state.programChars, p) || !variableExists(state, p)) continue;
+    std::array<Value, 4> indexList;
+    indexList[0] = state.argValues[static_cast<std::size_t>(j)];
+    AssignVariable(p, state.programChars, IndexList(indexList), 0, state.message,
+                   state.localTable, state.services.globalTable(), ev.variableValue,
+                   ev.currentName);
+    if (!state.message.empty()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& lines,
+                                    Position namePosition, std::string& keyword) {
+  for (LineNumber s = 1; s <= lines.lastLine; ++s) {
+    Position keywordEnd = 0;
+    StatementKeyword(chars, lines, s, keywordEnd, keyword);
+    const std::optional<ProcedureKind> kind = headerKind(keyword);
+    if (!kind) continue;
+    const Position name = FirstNonBlank(chars, keywordEnd + 1, lines.lineStart(s + 1) - 1);
+    if (name != 0 && sameName(chars, name, namePosition)) return ProcedureHeader{s, *kind};
+  }
+  return ProcedureHeader{};
+}
+
+bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, int nameToken,
+                   int argumentCount) {
+  InterpreterState& state = ev.state;
+
+  // 1. A runaway recursion ends here rather than overflowing the stack.
+  const ExpressionWorkspaces::CallGuard guard(state.services.expressionWorkspaces());
+  if (!guard.allowed()) {
+    state.message = msg::TooManyNestedCalls;
+    return false;
+  }
+
+  // 2. SUB and FUNCTION get a table of their own; the INLINE forms work on
+  //    their caller's.
+  std::optional<VariableTable> ownTable;
+  if (header.kind == ProcedureKind::OwnVariables) ownTable.emplace();
+  VariableTable& table = ownTable ? *ownTable : state.localTable;
+
+  // 3. In single step the procedure's lines start on a line of their own.
+  if (ev.runState == RunState::StepOne) state.services.displaytext(state.windowIndex, "\r\n");
+
+  // 4. Run the procedure from its header line as a nested level. It shares
+  //    the argument list and gets a copy of the argument count.
+  std::int32_t argCount = argumentCount;
+  InterpreterState level{state.programChars, state.lines,   header.line,
+                         state.message,      state.resultValue, table,
+                         state.argValues,    argCount,      state.windowIndex,
+                         state.services};
+  state.services.executeStatement(level);
+  if (!state.message.empty()) return false;
+
+  // 5. Arguments passed by reference take their final values back.
+  if (!copyArgumentsBack(ev, nameToken, argumentCount)) return false;
+
+  // 6. The result is in slot 0; a procedure that left neither a number nor a
+  //    string there has no value to give.
+  const Value& result = state.argValues[0];
+  if (!result.isNumber() && !result.isString()) {
+    state.message = msg::WrongType;
+    return false;
+  }
+  state.resultValue = result;
+  return true;
+}
+
+}  // namespace morvane

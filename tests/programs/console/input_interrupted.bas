@@ -1,0 +1,4 @@
+' The end of standard input acts as Ctrl-Break while INPUT waits.
+PRINT "start"
+INPUT X
+PRINT "never"

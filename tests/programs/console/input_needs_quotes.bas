@@ -1,0 +1,2 @@
+INPUT S$
+PRINT "never"

@@ -1,0 +1,2 @@
+' A canvas size of no pixels is a usage error.
+END

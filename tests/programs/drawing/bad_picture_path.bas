@@ -1,0 +1,2 @@
+' A picture that cannot be written is a file error.
+DRAW PSET (1, 1)

@@ -1,0 +1,9 @@
+OPEN "kept.txt" FOR OUTPUT AS #4
+PRINT #4, "one"
+PRINT #4, "two"
+CLOSE #4
+OPEN "kept.txt" FOR INPUT AS #4
+LINEINPUT #4, X$
+LINEINPUT #4, Y$
+PRINT X$; Y$
+CLOSE #4

@@ -1,0 +1,8 @@
+OPEN "one.txt" FOR OUTPUT AS #1
+PRINT #1, "only line"
+CLOSE #1
+OPEN "one.txt" FOR INPUT AS #1
+LINEINPUT #1, L$
+PRINT L$
+LINEINPUT #1, L$
+PRINT "never"

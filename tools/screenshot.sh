@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the workbench: builds morvane-screenshot and
+# runs it under Xvfb with a program that prints and draws.
+#   tools/screenshot.sh [PROGRAM.bas [OUTPUT.png]]
+# (MORVANE_BUILD_DIR names another build directory than build/.)
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+program="${1:-$top/docs/pictures/workbench.bas}"
+output="${2:-$top/docs/pictures/workbench.png}"
+build="${MORVANE_BUILD_DIR:-$top/build}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" --target morvane-screenshot
+runtime="$(mktemp -d)"
+chmod 700 "$runtime"
+XDG_RUNTIME_DIR="$runtime" xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" \
+  "$build/tools/screenshot/morvane-screenshot" "$program" "$output"
+rm -rf "$runtime"
+echo "wrote $output"

@@ -1,0 +1,173 @@
+#pragma once
+// frmNotePad, a document window: the program editor (Text1), the protocol
+// (Text2), the canvas (Picture1) and the status strip (Picture2) laid out by
+// two fractions with draggable gaps, the window's menus, and its file
+// commands (Save, Save As, Delete, the close question). Running belongs to
+// the window's RunSession; the interpreter reaches the window through its
+// NotePadHost.
+
+#include <cstdint>
+#include <memory>
+
+#include <QList>
+#include <QWidget>
+
+#include "workbench/DocumentLayout.h"
+#include "workbench/NotePadHost.h"
+#include "workbench/ProgramFile.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+
+namespace morvane {
+
+class CanvasView;
+class ProgramEditor;
+class ProtocolBox;
+class RunSession;
+class SettingsStore;
+class StatusStrip;
+class Workspace;
+struct Document;
+
+// How a window opened from a path is laid out: as usual, the editor alone,
+// or the canvas alone.
+enum class LayoutMode : int { Normal = 0, EditorOnly = 1, CanvasOnly = 3 };
+
+// The arrangements of the Window menu.
+enum class WindowArrangement : int { Cascade = 0, TileHorizontally = 1, ArrangeIcons = 3 };
+
+class DocumentWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  DocumentWindow(Workspace& workspace, SettingsStore& settings, LayoutMode mode = LayoutMode::Normal,
+                 QWidget* parent = nullptr);
+  ~DocumentWindow() override;
+
+  std::int32_t slot() const { return m_slot; }
+  Document& document();
+  RunSession& session() { return *m_session; }
+
+  // The caption: the file's full path, or "NoName" + slot + ".bas".
+  QString caption() const { return windowTitle(); }
+  bool hasFile() const { return m_hasFile; }
+  QString filePath() const { return m_hasFile ? caption() : QString(); }
+
+  // Shows a program read from `path`; the window counts as unchanged.
+  void loadProgram(const QString& path, const ProgramText& program);
+
+  // The file commands. Each answers whether the text reached its file.
+  bool save();
+  bool saveAs();
+  void deleteFile();
+  // The close question for a changed window: true when the window may close.
+  bool maybeSave();
+
+  // True once the window has been closed; it may still wait for its frames
+  // to unwind before it is destroyed.
+  bool isUnloaded() const { return m_unloaded; }
+
+  // The clipboard commands on the window's active text pane.
+  void copyText();
+  void cutText();
+  void pasteText();
+
+  // The window's menus for the frame's menu bar, and its About item.
+  QList<QMenu*> menus() const;
+  QAction* aboutAction() const { return m_aboutAction; }
+  void showRecentFiles(const QStringList& paths);
+  void setToolbarChecked(bool checked);
+
+  ProgramEditor* editor() const { return m_editor; }
+  ProtocolBox* protocol() const { return m_protocol; }
+  CanvasView* canvasView() const { return m_canvasView; }
+  StatusStrip* statusStrip() const { return m_status; }
+  const DocumentLayout& layoutFractions() const { return m_layout; }
+  const DocumentFont& documentFont() const { return m_font; }
+  // The text pane the clipboard commands act on: the one that last had
+  // the focus.
+  QPlainTextEdit* activeTextPane() const;
+
+  void applyFont(const QString& name, int size);
+
+ Q_SIGNALS:
+  void newRequested();
+  void openRequested();
+  void recentFileChosen(const QString& path);
+  void exitRequested();
+  void toolbarToggleRequested();
+  void arrangeRequested(morvane::WindowArrangement arrangement);
+  void aboutRequested();
+  void findRequested();
+  void findNextRequested();
+  void replaceNextRequested();
+  // A file was written: the recent-files list takes it.
+  void fileSaved(const QString& path);
+  // The recent-files list must be validated and shown again.
+  void recentFilesOutdated();
+  // The window was closed (its slot is free).
+  void unloaded(morvane::DocumentWindow* window);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createActions();
+  void fillFontMenu();
+  void applyLayout();
+  void setCaption(const QString& caption, bool hasFile);
+  void unload();
+  void finishUnload();
+  void graficCopy();
+  void graficPaste();
+  void graficDelete();
+  void chooseFont(const QString& name);
+  void chooseFontSize(int size);
+  void restoreFontDefaults();
+  int dialogFontSize() const;
+
+  Workspace& m_workspace;
+  SettingsStore& m_settings;
+
+  ProgramEditor* m_editor;
+  ProtocolBox* m_protocol;
+  CanvasView* m_canvasView;
+  StatusStrip* m_status;
+  DocumentFont m_font;
+  std::unique_ptr<NotePadHost> m_host;
+  std::int32_t m_slot = 0;
+  std::unique_ptr<RunSession> m_session;
+  QTimer* m_unwindCheck;
+
+  DocumentLayout m_layout;
+  PaneLayout m_panes;
+  bool m_settingUp = true;  // no layout until the window is complete
+  Splitter m_dragging = Splitter::None;
+
+  bool m_hasFile = false;
+  ProgramFileFormat m_format;
+  bool m_unloaded = false;
+
+  QMenu* m_fileMenu = nullptr;
+  QMenu* m_editMenu = nullptr;
+  QMenu* m_searchMenu = nullptr;
+  QMenu* m_executeMenu = nullptr;
+  QMenu* m_optionsMenu = nullptr;
+  QMenu* m_fontNameMenu = nullptr;
+  QMenu* m_windowMenu = nullptr;
+  QAction* m_aboutAction = nullptr;
+  QAction* m_toolbarAction = nullptr;
+  QList<QAction*> m_recentFileActions;
+  QAction* m_recentSeparator = nullptr;
+};
+
+}  // namespace morvane

@@ -1,0 +1,50 @@
+#pragma once
+// Form3, the workbench's own message box: a message (Label1), an optional
+// input box (Text1) and up to three buttons (Command1 to Command3). Every
+// question and error of the workbench is asked through it, and INPUTBOX
+// uses it with the input box.
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace morvane {
+
+struct MessageBoxRequest {
+  QString title;
+  QString message;
+  QStringList buttons;     // the captions of Command1, Command2, Command3
+  bool inputBox = false;   // the input box shows, and takes the focus
+  int fontSize = 12;       // the settings' "Size"
+};
+
+struct MessageBoxAnswer {
+  // The button pressed (1 to 3); 0 when the box was closed otherwise.
+  int icommand = 0;
+  // The input box's text when Command1 was pressed.
+  QString text1text;
+};
+
+class MessageBox final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit MessageBox(const MessageBoxRequest& request, QWidget* parent = nullptr);
+
+  const MessageBoxAnswer& answer() const { return m_answer; }
+
+  // Shows the box modally and answers what the user did.
+  static MessageBoxAnswer ask(QWidget* parent, const MessageBoxRequest& request);
+
+ private:
+  void press(int button);
+
+  MessageBoxAnswer m_answer;
+  QLabel* m_message;
+  QLineEdit* m_input;
+};
+
+}  // namespace morvane

@@ -1,0 +1,31 @@
+#include "workbench/NotePadHost.h"
+
+#include "workbench/CanvasView.h"
+#include "workbench/CodePage.h"
+#include "workbench/ProgramEditor.h"
+#include "workbench/ProtocolBox.h"
+#include "workbench/StatusStrip.h"
+
+namespace morvane {
+
+std::string NotePadHost::editorText() const { return m_editor.interpreterText(); }
+
+void NotePadHost::setEditorLocked(bool locked) { m_editor.setReadOnly(locked); }
+
+void NotePadHost::selectEditorText(Position start, Position length) { m_editor.selectInterpreterRange(start, length); }
+
+std::string NotePadHost::editorFontName() const { return EncodeCodePage(m_font.name); }
+
+double NotePadHost::editorFontSize() const { return m_font.size; }
+
+void NotePadHost::setLamp(Lamp lamp) { m_lamp.setLamp(lamp); }
+
+void NotePadHost::enableProtocol() { m_protocol.setEnabled(true); }
+
+bool NotePadHost::protocolVisible() const { return !m_protocol.isHidden(); }
+
+void NotePadHost::focusProtocol() { m_protocol.setFocus(Qt::OtherFocusReason); }
+
+Canvas& NotePadHost::canvas() { return m_canvas.canvas(); }
+
+}  // namespace morvane

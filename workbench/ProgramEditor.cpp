@@ -1,0 +1,127 @@
+#include "workbench/ProgramEditor.h"
+
+#include <QKeyEvent>
+#include <QTextBlock>
+
+#include "workbench/KeyTranslation.h"
+
+namespace morvane {
+
+ProgramEditor::ProgramEditor(QWidget* parent) : QPlainTextEdit(parent) {
+  setObjectName(QStringLiteral("Text1"));
+  // The Edit menu's Undo replaces the widget's own.
+  setUndoRedoEnabled(false);
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The line waiting in single step stays visible while another pane has
+  // the focus.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Highlight));
+  colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   colours.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(colours);
+  connect(this, &QPlainTextEdit::textChanged, this, &ProgramEditor::onTextChanged);
+}
+
+QString ProgramEditor::programText() const { return EditorText::fromDocument(*document()); }
+
+void ProgramEditor::setProgramText(const QString& text) {
+  setPlainText(text);
+  showReadout();
+}
+
+std::string ProgramEditor::interpreterText() const { return EditorText::toInterpreter(programText()); }
+
+void ProgramEditor::selectInterpreterRange(std::int64_t start, std::int64_t length) {
+  const WidgetSelection selection = EditorText::toWidgetSelection(programText(), start, length);
+  select(selection.start, selection.length);
+  ensureCursorVisible();
+  noteClick();
+}
+
+qsizetype ProgramEditor::selectionStart() const { return textCursor().selectionStart(); }
+
+qsizetype ProgramEditor::selectionLength() const {
+  const QTextCursor cursor = textCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void ProgramEditor::select(qsizetype start, qsizetype length) {
+  const int end = static_cast<int>(document()->characterCount() - 1);
+  QTextCursor cursor(document());
+  cursor.setPosition(std::clamp(static_cast<int>(start), 0, end));
+  cursor.setPosition(std::clamp(static_cast<int>(start + length), 0, end), QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+EditorState ProgramEditor::editorState() const { return {programText(), selectionStart(), selectionLength()}; }
+
+void ProgramEditor::setEditorState(const EditorState& state) {
+  setPlainText(state.text);
+  select(state.selectionStart, state.selectionLength);
+}
+
+void ProgramEditor::undoToSnapshot() {
+  if (isReadOnly()) return;
+  const EditorState previous = m_undo.undo(editorState());
+  setEditorState(previous);
+  showReadout();
+}
+
+void ProgramEditor::deleteSelectionOrCharacter() {
+  if (isReadOnly()) return;
+  QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) {
+    if (cursor.atEnd()) return;
+    // One character; a line end goes as a whole (CR and LF together).
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  }
+  cursor.removeSelectedText();
+  setTextCursor(cursor);
+  showReadout();
+}
+
+void ProgramEditor::noteClick() {
+  showReadout();
+  m_undo.clicked(editorState());
+}
+
+void ProgramEditor::showReadout() { Q_EMIT readoutChanged(ReadoutAt(programText(), textCursor().position())); }
+
+void ProgramEditor::onTextChanged() {
+  m_undo.textChanged(selectionStart(), selectionLength());
+  Q_EMIT edited();
+}
+
+void ProgramEditor::keyPressEvent(QKeyEvent* event) {
+  const TranslatedKey key = TranslateKey(*event);
+  if (key.keyDown && IsRunKey(*key.keyDown)) {
+    event->accept();
+    Q_EMIT runKey(*key.keyDown, event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0);
+    return;
+  }
+  if (event->matches(QKeySequence::Undo)) {
+    event->accept();
+    undoToSnapshot();
+    return;
+  }
+  // A typed key's change leaves the Undo snapshot as it is.
+  m_undo.keyTyped();
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void ProgramEditor::keyReleaseEvent(QKeyEvent* event) {
+  QPlainTextEdit::keyReleaseEvent(event);
+  showReadout();
+}
+
+void ProgramEditor::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  noteClick();
+}
+
+void ProgramEditor::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  m_undo.focusLost(programText(), selectionStart());
+}
+
+}  // namespace morvane

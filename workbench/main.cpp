@@ -1,0 +1,33 @@
+// morvane: the workbench. Each file named on the command line opens in a
+// document window of its own (the desktop's "Open with").
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "exec/Workspace.h"
+#include "workbench/EventLoopSystem.h"
+#include "workbench/MainWindow.h"
+#include "workbench/Pictures.h"
+#include "workbench/SettingsStore.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(QString::fromLatin1(morvane::settings::Application));
+  QApplication::setApplicationName(QString::fromLatin1(morvane::settings::Application));
+  QApplication::setApplicationVersion(QStringLiteral("2.1"));
+  QApplication::setDesktopFileName(QStringLiteral("morvane"));
+  QApplication::setWindowIcon(morvane::ApplicationIcon());
+
+  // The application's one shared state, handed to every window.
+  morvane::SettingsStore settings;
+  morvane::EventLoopSystem system(settings);
+  morvane::Workspace workspace(system);
+
+  morvane::MainWindow frame(workspace, settings);
+  system.setDialogOwner(&frame);
+  frame.show();
+  const QStringList files = QApplication::arguments().mid(1);
+  for (const QString& file : files) frame.openFile(QFileInfo(file).absoluteFilePath());
+  return QApplication::exec();
+}
