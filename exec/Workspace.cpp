@@ -67,6 +67,13 @@ RunState Workspace::runState(std::int32_t windowIndex) { return document(windowI
 
 void Workspace::executeStatement(InterpreterState& level) { ExecuteStatement(level, *this); }
 
+bool Workspace::readWholeFile(std::string_view path, std::string& content) {
+  if (!m_files.openForReading(SystemFile::FileFunction, std::string(path))) return false;
+  const bool read = m_files.readAll(SystemFile::FileFunction, content);
+  m_files.close(SystemFile::FileFunction);
+  return read;
+}
+
 void Workspace::displaytext(std::int32_t windowIndex, std::string_view text) {
   if (isOpen(windowIndex)) document(windowIndex).protocol.displaytext(text);
 }

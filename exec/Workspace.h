@@ -45,6 +45,9 @@ class Workspace final : public EngineServices {
   std::string inputBox(std::string_view prompt, std::string_view caption) override {
     return m_system.inputBox(prompt, caption);
   }
+  // FILE reads through the number the system keeps for it, closed again on
+  // every path.
+  bool readWholeFile(std::string_view path, std::string& content) override;
 
  private:
   SystemHost& m_system;
