@@ -25,6 +25,10 @@ class CountingCanvas {
 class FakeDocumentHost final : public DocumentHost {
  public:
   std::string editorText() const override { return program; }
+  void setEditorText(std::string_view text) override {
+    program = text;
+    ++editorReplaced;
+  }
   void setEditorLocked(bool locked) override { lockedDuringRun |= locked; editorLocked = locked; }
   void selectEditorText(Position start, Position length) override { selections.push_back({start, length}); }
   std::string editorFontName() const override { return "Courier New"; }
@@ -40,6 +44,7 @@ class FakeDocumentHost final : public DocumentHost {
     Position length;
   };
   std::string program;
+  int editorReplaced = 0;
   bool editorLocked = false;
   bool lockedDuringRun = false;
   std::vector<Selection> selections;
@@ -60,7 +65,16 @@ class FakeSystem final : public SystemHost {
     return soundAvailable;
   }
 
+  std::int32_t openDocumentWindow(const std::string& path, WindowLayout layout) override {
+    return onOpenWindow ? onOpenWindow(path, layout) : 0;
+  }
+  void unloadDocumentWindow(std::int32_t windowIndex) override {
+    if (onUnload) onUnload(windowIndex);
+  }
+
   std::function<void()> onYield;
+  std::function<std::int32_t(const std::string&, WindowLayout)> onOpenWindow;
+  std::function<void(std::int32_t)> onUnload;
   int yields = 0;
   std::vector<std::int32_t> sleeps;
   std::vector<std::pair<std::int32_t, std::int32_t>> tones;
