@@ -199,6 +199,22 @@ TEST_F(RunControlTest, BeepWithoutArgumentsSoundsTheDefaultTone) {
   EXPECT_EQ(system.tones[0], (std::pair<std::int32_t, std::int32_t>{1000, 300}));
 }
 
+TEST_F(RunControlTest, BeepAndWaitTakeTheirArguments) {
+  run("BEEP 440.4, 0.5\r\nBEEP 880\r\nWAIT 20\r\nWAIT -1\r\nWAIT 0.0125\r\n");
+  ASSERT_EQ(system.tones.size(), 2u);
+  EXPECT_EQ(system.tones[0], (std::pair<std::int32_t, std::int32_t>{440, 500}));
+  EXPECT_EQ(system.tones[1], (std::pair<std::int32_t, std::int32_t>{880, 300}));
+  // At most ten seconds, at least none; milliseconds rounded, halves to even.
+  EXPECT_EQ(system.sleeps, (std::vector<std::int32_t>{10000, 0, 12}));
+  EXPECT_EQ(protocol(), "Run\r\n");
+}
+
+TEST_F(RunControlTest, ABeepWhoseArgumentFailsEndsWithTheBareMessage) {
+  run("BEEP 1/0\r\n");
+  EXPECT_EQ(protocol(), "Run\r\nIllegal division\r\n");
+  EXPECT_TRUE(system.tones.empty());
+}
+
 TEST_F(RunControlTest, CaretKeysStayOnTheInputLine) {
   typeLine("WAIT");
   type("ab");
