@@ -4,6 +4,8 @@
 
 namespace morvane {
 
+bool CanMakePictures() { return false; }
+
 std::unique_ptr<Picture> CreatePicture(PixelSize, const char*) { return nullptr; }
 
 }  // namespace morvane

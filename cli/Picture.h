@@ -19,6 +19,9 @@ class Picture {
   [[nodiscard]] virtual bool save(const std::string& path) = 0;
 };
 
+// Whether this runner was built with Qt and can paint pictures.
+bool CanMakePictures();
+
 // A white picture of the given size at 96 dots per inch; nullptr when the
 // runner was built without Qt.
 std::unique_ptr<Picture> CreatePicture(PixelSize size, const char* programName);

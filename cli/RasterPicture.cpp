@@ -1,7 +1,9 @@
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include <QGuiApplication>
+#include <QtGlobal>
 
 #include "cli/Picture.h"
 #include "platform/RasterCanvas.h"
@@ -9,6 +11,14 @@
 namespace morvane {
 
 namespace {
+
+// Qt's messages go to standard error as usual, but for its remark that the
+// desktop session's run-time directory is not set: the runner needs none,
+// and the remark would only clutter the program's error output.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
 
 class RasterPicture final : public Picture {
  public:
@@ -35,9 +45,12 @@ class RasterPicture final : public Picture {
 
 }  // namespace
 
+bool CanMakePictures() { return true; }
+
 std::unique_ptr<Picture> CreatePicture(PixelSize size, const char* programName) {
   // No window system is needed: the picture is only saved.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  qInstallMessageHandler(quietHandler);
   return std::make_unique<RasterPicture>(size, programName);
 }
 

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/Picture.h"
+#include "cli/PictureCanvas.h"
 #include "cli/RunnerHost.h"
 #include "core/Messages.h"
 #include "exec/ProgramFile.h"
@@ -45,9 +45,9 @@ statement; a structure fault prints the checker's message.
               write every drawing call to FILE as a line of text (pixel
               coordinates, colours, widths, fonts); FILE "-" puts the lines
               into the standard output among the program's own. Without
-              --canvas the calls are measured with fixed text metrics (each
-              character 0.6 em wide, lines 1.2 em high), so the log is the
-              same on every machine
+              --canvas the text is measured with fixed metrics (each
+              character 0.6 em wide, lines 1.2 em high) and the fonts are a
+              fixed list, so the log is the same on every machine
   --help      show this text
 
 INPUT and LINEINPUT read their answers from standard input, one line each;
@@ -71,20 +71,24 @@ bool endedNormally(const std::string& message) {
   return message.empty() || message == msg::End || message == msg::Stop;
 }
 
-// What the runner's window draws on: the picture of --canvas, a recording
-// canvas that writes the log of --canvas-log, or (with neither) a recording
-// canvas that keeps nothing.
+// What the runner's window draws on: a picture painted as in the workbench
+// (when the runner has Qt), with a recording canvas in front of it for
+// --canvas-log. A log without a picture, and a runner without Qt, use a
+// recording canvas of fixed measures alone.
 struct RunnerCanvas {
-  std::unique_ptr<Picture> picture;
+  std::unique_ptr<PictureCanvas> picture;
   std::unique_ptr<RecordingCanvas> recording;
   std::ofstream logFile;
   bool logToOutput = false;
 
-  Canvas& canvas() { return recording ? *recording : picture->canvas(); }
+  Canvas& canvas() { return recording ? static_cast<Canvas&>(*recording) : *picture; }
 
-  // Sends the log into the runner's output, once the host exists.
+  // Sends the log into the runner's output while the host exists.
   void attach(RunnerHost& host) {
     if (logToOutput) recording->setSink([&host](std::string_view line) { host.writeLogLine(line); });
+  }
+  void detach() {
+    if (logToOutput) recording->setSink([](std::string_view) {});
   }
 };
 
@@ -115,17 +119,19 @@ std::optional<PixelSize> parseCanvasSize(std::string_view text) {
 // Sets the canvas up; false (with the reason on standard error) when it
 // cannot be.
 bool makeCanvas(const CanvasOptions& options, const char* programName, RunnerCanvas& out) {
-  if (!options.picturePath.empty()) {
-    out.picture = CreatePicture(options.size, programName);
-    if (!out.picture) {
-      std::cerr << "morvane-run: --canvas is not available: this runner was built without Qt\n";
-      return false;
-    }
+  const bool wantsPicture = !options.picturePath.empty();
+  const bool wantsLog = !options.logPath.empty();
+  if (wantsPicture && !CanMakePictures()) {
+    std::cerr << "morvane-run: --canvas is not available: this runner was built without Qt\n";
+    return false;
   }
-  if (!options.logPath.empty() || !out.picture) {
-    out.recording = out.picture ? std::make_unique<RecordingCanvas>(out.picture->canvas())
+  if (CanMakePictures() && (wantsPicture || !wantsLog)) {
+    out.picture = std::make_unique<PictureCanvas>(options.size, programName);
+  }
+  if (wantsLog || !out.picture) {
+    out.recording = out.picture ? std::make_unique<RecordingCanvas>(*out.picture)
                                 : std::make_unique<RecordingCanvas>(options.size);
-    if (options.logPath.empty()) {
+    if (!wantsLog) {
       out.recording->setSink([](std::string_view) {});
     } else if (options.logPath == "-") {
       out.logToOutput = true;
@@ -167,6 +173,7 @@ int runProgram(const std::string& path, const RunnerOptions& options, RunnerCanv
   host.skipOutput(echo.size() + 2);
   control.Text2_KeyDown(options.singleStep ? KeyCode::F8Go : KeyCode::F5Run);
   host.flush();
+  canvas.detach();
   return exitWith(endedNormally(control.document().message) ? ExitStatus::Success : ExitStatus::Failure);
 }
 
@@ -188,6 +195,7 @@ int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
     host.flush();
   }
   host.flush();
+  canvas.detach();
   return exitWith(anyError ? ExitStatus::Failure : ExitStatus::Success);
 }
 
@@ -238,9 +246,12 @@ int main(int argc, char** argv) {
   if (!makeCanvas(canvasOptions, argv[0], canvas)) return exitWith(ExitStatus::UsageOrFile);
   InstallInterruptHandler();
   const int status = files.empty() ? runCommands(options, canvas) : runProgram(files.front(), options, canvas);
-  if (canvas.picture && !canvas.picture->save(canvasOptions.picturePath)) {
-    std::cerr << "morvane-run: cannot write " << canvasOptions.picturePath << "\n";
-    return exitWith(ExitStatus::UsageOrFile);
+  if (!canvasOptions.picturePath.empty()) {
+    Picture* picture = canvas.picture->picture();
+    if (picture == nullptr || !picture->save(canvasOptions.picturePath)) {
+      std::cerr << "morvane-run: cannot write " << canvasOptions.picturePath << "\n";
+      return exitWith(ExitStatus::UsageOrFile);
+    }
   }
   return status;
 }

@@ -66,7 +66,8 @@ QPointF qtPoint(PixelPoint p) { return QPointF(p.x, p.y); }
 
 }  // namespace
 
-RasterCanvas::RasterCanvas(QSize size, double logicalDpi) : m_image(whitePicture(size)), m_dpi(logicalDpi) {
+RasterCanvas::RasterCanvas(QSize size, double logicalDpi)
+    : m_image(whitePicture(size)), m_dpi(logicalDpi > 0 ? logicalDpi : DefaultLogicalDpi) {
   applyResolution(m_image);
 }
 

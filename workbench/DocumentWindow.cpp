@@ -35,13 +35,13 @@ namespace {
 // go of its document.
 constexpr int UnwindCheckMilliseconds = 20;
 
-DocumentLayout layoutFor(LayoutMode mode) {
+DocumentLayout layoutFor(WindowLayout mode) {
   switch (mode) {
-    case LayoutMode::Normal:
+    case WindowLayout::Usual:
       return DocumentLayout(DocumentLayout::InitialProtocolShare, DocumentLayout::InitialTextShare);
-    case LayoutMode::EditorOnly:
+    case WindowLayout::EditorOnly:
       return DocumentLayout(0.0199, 1.0);
-    case LayoutMode::CanvasOnly:
+    case WindowLayout::CanvasOnly:
       return DocumentLayout(DocumentLayout::InitialProtocolShare, 0.005);
   }
   return DocumentLayout();
@@ -62,7 +62,7 @@ QString patternFor(const QString& fileName) {
 
 }  // namespace
 
-DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, LayoutMode mode, QWidget* parent)
+DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, WindowLayout mode, QWidget* parent)
     : QWidget(parent),
       m_workspace(workspace),
       m_settings(settings),
@@ -87,8 +87,6 @@ DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, La
   m_session = std::make_unique<RunSession>(m_workspace, m_slot);
   document().protocol.setView(m_protocol);
   m_protocol->setBuffer(&document().protocol);
-  document().canvasSettings.font.name = EncodeCodePage(m_font.name);
-  document().canvasSettings.font.size = m_font.size;
 
   connect(m_protocol, &ProtocolBox::keyDown, this, [this](KeyCode code, int shift) { m_session->keyDown(code, shift); });
   connect(m_protocol, &ProtocolBox::keyPress, this, [this](int keyAscii) { m_session->keyPress(keyAscii); });
@@ -468,7 +466,7 @@ bool DocumentWindow::saveAs() {
         MessageBox::ask(this, {texts::tr(texts::TitleAttention), texts::fileExists(ShortenedName(chosen)),
                                {texts::tr(texts::ButtonOverwrite), texts::tr(texts::ButtonCancel)}, false,
                                dialogFontSize()});
-    if (answer.icommand != 1) return false;
+    if (answer.icommand != BoxButton::Command1) return false;  // Cancel
   }
   // 3. The window takes the new name and is saved.
   setCaption(chosen, true);
@@ -480,7 +478,7 @@ void DocumentWindow::deleteFile() {
     const MessageBoxAnswer answer =
         MessageBox::ask(this, {texts::tr(texts::TitleAttention), texts::deleteFile(ShortenedName(caption())),
                                {texts::tr(texts::ButtonYes), texts::tr(texts::ButtonNo)}, false, dialogFontSize()});
-    if (answer.icommand == 1 && QFile::remove(caption())) {
+    if (answer.icommand == BoxButton::Command1 && QFile::remove(caption())) {  // Yes
       // The file is gone: there is nothing left to save.
       document().changed = false;
       Q_EMIT recentFilesOutdated();
@@ -502,15 +500,16 @@ bool DocumentWindow::maybeSave() {
              {texts::tr(texts::ButtonSave), texts::tr(texts::ButtonDischarge), texts::tr(texts::ButtonCancel)}, false,
              dialogFontSize()});
   switch (answer.icommand) {
-    case 1:
-      // The window closes only when its text reached the file.
+    case BoxButton::Command1:  // Save: the window closes only when its text reached the file
       return save();
-    case 2:
+    case BoxButton::Command2:  // Discharge
       document().changed = false;
       return true;
-    default:
+    case BoxButton::Command3:  // Cancel
+    case BoxButton::None:
       return false;
   }
+  return false;
 }
 
 // ---- Closing ---------------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QWidget>
 
+#include "exec/Host.h"
 #include "workbench/DocumentLayout.h"
 #include "workbench/NotePadHost.h"
 #include "workbench/ProgramFile.h"
@@ -32,10 +33,6 @@ class StatusStrip;
 class Workspace;
 struct Document;
 
-// How a window opened from a path is laid out: as usual, the editor alone,
-// or the canvas alone.
-enum class LayoutMode : int { Normal = 0, EditorOnly = 1, CanvasOnly = 3 };
-
 // The arrangements of the Window menu.
 enum class WindowArrangement : int { Cascade = 0, TileHorizontally = 1, ArrangeIcons = 3 };
 
@@ -43,7 +40,7 @@ class DocumentWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  DocumentWindow(Workspace& workspace, SettingsStore& settings, LayoutMode mode = LayoutMode::Normal,
+  DocumentWindow(Workspace& workspace, SettingsStore& settings, WindowLayout mode = WindowLayout::Usual,
                  QWidget* parent = nullptr);
   ~DocumentWindow() override;
 

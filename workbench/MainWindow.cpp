@@ -29,6 +29,17 @@ namespace morvane {
 
 namespace {
 
+// Where the frame starts, in percent of the screen: left, top, width, height.
+constexpr int FrameLeftPercent = 10;
+constexpr int FrameTopPercent = 5;
+constexpr int FrameWidthPercent = 70;
+constexpr int FrameHeightPercent = 87;
+// A new document window's size in percent of the frame's inner area, and
+// the step by which new windows cascade.
+constexpr int DocumentWidthPercent = 70;
+constexpr int DocumentHeightPercent = 95;
+constexpr int CascadeStepPercent = 1;
+
 QAction* makeAction(QObject* owner, const char* name, const QString& text) {
   auto* action = new QAction(text, owner);
   action->setObjectName(QLatin1String(name));
@@ -55,8 +66,8 @@ MainWindow::MainWindow(Workspace& workspace, SettingsStore& settings, QWidget* p
   // user's to write in.)
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    setGeometry(area.left() + area.width() / 10, area.top() + area.height() * 5 / 100, area.width() * 70 / 100,
-                area.height() * 87 / 100);
+    setGeometry(area.left() + area.width() * FrameLeftPercent / 100, area.top() + area.height() * FrameTopPercent / 100,
+                area.width() * FrameWidthPercent / 100, area.height() * FrameHeightPercent / 100);
   }
   createActions();
   createToolbar();
@@ -263,7 +274,7 @@ bool MainWindow::anyDocumentOpen() const {
   return false;
 }
 
-DocumentWindow* MainWindow::createDocumentWindow(LayoutMode mode) {
+DocumentWindow* MainWindow::createDocumentWindow(WindowLayout mode) {
   auto* d = new DocumentWindow(m_workspace, m_settings, mode);
   connect(d, &DocumentWindow::newRequested, this, &MainWindow::newDocument);
   connect(d, &DocumentWindow::openRequested, this, &MainWindow::open);
@@ -296,12 +307,13 @@ DocumentWindow* MainWindow::createDocumentWindow(LayoutMode mode) {
 void MainWindow::placeNewWindow(QMdiSubWindow* window) {
   const QSize inner = m_mdiArea->viewport()->size();
   const int upperBound = m_workspace.documentSlots();
-  window->resize(inner.width() * 70 / 100, inner.height() * 95 / 100);
-  window->move((upperBound - 1) * inner.width() / 100, (upperBound - 1) * inner.height() / 100);
+  window->resize(inner.width() * DocumentWidthPercent / 100, inner.height() * DocumentHeightPercent / 100);
+  window->move((upperBound - 1) * CascadeStepPercent * inner.width() / 100,
+               (upperBound - 1) * CascadeStepPercent * inner.height() / 100);
 }
 
 DocumentWindow* MainWindow::newDocument() {
-  DocumentWindow* d = createDocumentWindow(LayoutMode::Normal);
+  DocumentWindow* d = createDocumentWindow(WindowLayout::Usual);
   d->parentWidget()->show();
   m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(d->parentWidget()));
   d->editor()->setFocus(Qt::OtherFocusReason);
@@ -324,13 +336,13 @@ void MainWindow::open() {
 }
 
 DocumentWindow* MainWindow::openFile(const QString& path) {
-  DocumentWindow* d = openDocumentFromPath(path, LayoutMode::Normal);
+  DocumentWindow* d = openDocumentFromPath(path, WindowLayout::Usual);
   if (d != nullptr) m_recentFiles.add(d->filePath());
   updateRecentFiles();
   return d;
 }
 
-DocumentWindow* MainWindow::openDocumentFromPath(const QString& path, LayoutMode mode) {
+DocumentWindow* MainWindow::openDocumentFromPath(const QString& path, WindowLayout mode) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ProgramText program;
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -356,6 +368,15 @@ DocumentWindow* MainWindow::openDocumentFromPath(const QString& path, LayoutMode
   updateToolbarButtons();
   updateMenus();
   return d;
+}
+
+void MainWindow::unloadDocument(std::int32_t slot) {
+  for (DocumentWindow* d : documents()) {
+    if (d->slot() != slot) continue;
+    d->document().changed = false;
+    d->parentWidget()->close();
+    return;
+  }
 }
 
 // ---- Window menu ------------------------------------------------------------------------------------

@@ -37,9 +37,13 @@ class MainWindow final : public QMainWindow {
   void open();
   // Opens a file into a new window; reports failures in the message box and
   // answers nullptr.
-  DocumentWindow* openDocumentFromPath(const QString& path, LayoutMode mode = LayoutMode::Normal);
+  DocumentWindow* openDocumentFromPath(const QString& path, WindowLayout mode = WindowLayout::Usual);
   // Opens a file as Open does, and enters it into the recent-files list.
   DocumentWindow* openFile(const QString& path);
+
+  // Closes the window in this slot without the save question; a window
+  // whose run is on the stack goes once the run has unwound.
+  void unloadDocument(std::int32_t slot);
 
   DocumentWindow* activeDocument() const;
   QList<DocumentWindow*> documents() const;
@@ -70,7 +74,7 @@ class MainWindow final : public QMainWindow {
   void writeSettings();
   void updateMenus();
   void updateToolbarButtons();
-  DocumentWindow* createDocumentWindow(LayoutMode mode);
+  DocumentWindow* createDocumentWindow(WindowLayout mode);
   void placeNewWindow(QMdiSubWindow* window);
   int dialogFontSize() const;
   void runButton(KeyCode code);

@@ -56,7 +56,8 @@ MessageBox::MessageBox(const MessageBoxRequest& request, QWidget* parent)
     } else {
       button->hide();
     }
-    connect(button, &QPushButton::clicked, this, [this, i] { press(i + 1); });
+    const auto pressed = static_cast<BoxButton>(i + 1);
+    connect(button, &QPushButton::clicked, this, [this, pressed] { press(pressed); });
     if (i == 0) first = button;
   }
 
@@ -76,9 +77,9 @@ MessageBox::MessageBox(const MessageBoxRequest& request, QWidget* parent)
   }
 }
 
-void MessageBox::press(int button) {
+void MessageBox::press(BoxButton button) {
   m_answer.icommand = button;
-  if (button == 1) m_answer.text1text = m_input->text();
+  if (button == BoxButton::Command1) m_answer.text1text = m_input->text();
   accept();
 }
 

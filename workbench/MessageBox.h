@@ -21,9 +21,12 @@ struct MessageBoxRequest {
   int fontSize = 12;       // the settings' "Size"
 };
 
+// The button pressed: Command1 to Command3, or none when the box was closed
+// otherwise.
+enum class BoxButton : int { None = 0, Command1 = 1, Command2 = 2, Command3 = 3 };
+
 struct MessageBoxAnswer {
-  // The button pressed (1 to 3); 0 when the box was closed otherwise.
-  int icommand = 0;
+  BoxButton icommand = BoxButton::None;
   // The input box's text when Command1 was pressed.
   QString text1text;
 };
@@ -40,7 +43,7 @@ class MessageBox final : public QDialog {
   static MessageBoxAnswer ask(QWidget* parent, const MessageBoxRequest& request);
 
  private:
-  void press(int button);
+  void press(BoxButton button);
 
   MessageBoxAnswer m_answer;
   QLabel* m_message;

@@ -28,4 +28,11 @@ void NotePadHost::focusProtocol() { m_protocol.setFocus(Qt::OtherFocusReason); }
 
 Canvas& NotePadHost::canvas() { return m_canvas.canvas(); }
 
+void NotePadHost::setEditorText(std::string_view text) {
+  // CR LF (and a lone CR or LF) is one line end of the editor.
+  QString lines = DecodeCodePage(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  m_editor.setProgramText(lines);
+}
+
 }  // namespace morvane

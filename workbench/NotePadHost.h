@@ -37,6 +37,7 @@ class NotePadHost final : public DocumentHost {
   bool protocolVisible() const override;
   void focusProtocol() override;
   Canvas& canvas() override;
+  void setEditorText(std::string_view text) override;
 
  private:
   ProgramEditor& m_editor;

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QStringList>
 
 #include "exec/Workspace.h"
 #include "workbench/EventLoopSystem.h"
@@ -25,9 +24,9 @@ int main(int argc, char** argv) {
   morvane::Workspace workspace(system);
 
   morvane::MainWindow frame(workspace, settings);
-  system.setDialogOwner(&frame);
+  system.setFrame(&frame);
   frame.show();
-  const QStringList files = QApplication::arguments().mid(1);
-  for (const QString& file : files) frame.openFile(QFileInfo(file).absoluteFilePath());
+  // Qt has taken its own options out of argv; the rest are files.
+  for (int i = 1; i < argc; ++i) frame.openFile(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
   return QApplication::exec();
 }

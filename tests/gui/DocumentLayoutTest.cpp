@@ -25,13 +25,6 @@ class DocumentLayoutTest : public QObject {
     QVERIFY(panes.editorShown);
   }
 
-  void nothingWithoutArea() {
-    const DocumentLayout layout;
-    PaneLayout previous;
-    previous.editor = QRect(1, 2, 3, 4);
-    QCOMPARE(layout.arrange(QSize(0, 500), previous).editor, previous.editor);
-  }
-
   void sizesThatWouldNotBePositiveKeepTheirValue() {
     const DocumentLayout layout(0.35, 0.98);
     const PaneLayout before = layout.arrange(QSize(1000, 650), PaneLayout{});

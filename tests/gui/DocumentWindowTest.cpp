@@ -127,12 +127,6 @@ class DocumentWindowTest : public QObject {
     QCOMPARE(item->text(), caption);
   }
 
-  void searchMenuCaption() {
-    const QList<QMenu*> menus = m_window->menus();
-    QCOMPARE(menus.size(), 6);
-    QCOMPARE(menus[2]->title(), QStringLiteral("&Search"));
-  }
-
   // ---- Layout --------------------------------------------------------------------------
 
   void initialLayout() {
@@ -150,7 +144,6 @@ class DocumentWindowTest : public QObject {
     QTest::addColumn<bool>("editorShown");
     // h = 600: the gap between the text panes is at y 210, the canvas gap at x 980.
     QTest::newRow("protocol below 0.09") << QPoint(300, 210) << QPoint(300, 50) << false << true;
-    QTest::newRow("protocol at 0.1 stays") << QPoint(300, 210) << QPoint(300, 60) << true << true;
     QTest::newRow("editor above 0.91") << QPoint(300, 210) << QPoint(300, 560) << true << false;
     QTest::newRow("canvas to the left edge") << QPoint(980, 300) << QPoint(0, 300) << false << false;
     QTest::newRow("canvas dragged wider") << QPoint(980, 300) << QPoint(500, 300) << true << true;

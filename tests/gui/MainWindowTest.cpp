@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -60,7 +59,6 @@ class MainWindowTest : public QObject {
   std::unique_ptr<MainWindow> m_frame;
   std::unique_ptr<QTemporaryDir> m_files;
   int m_case = 0;
-  QString m_startDirectory;
 
   QString file(const QString& name) { return m_files->filePath(name); }
   QString program(const QString& name, const QByteArray& text = "END") {
@@ -98,21 +96,24 @@ class MainWindowTest : public QObject {
     }
     return shown;
   }
+  DocumentWindow* windowOf(const QString& path) {
+    for (DocumentWindow* d : m_frame->documents()) {
+      if (d->caption() == path) return d;
+    }
+    return nullptr;
+  }
   void discardChanges() {
     for (DocumentWindow* d : m_frame->documents()) d->document().changed = false;
   }
 
  private Q_SLOTS:
-  void initTestCase() {
-    m_temporary = std::make_unique<testing::TemporarySettings>();
-    m_startDirectory = QDir::currentPath();
-  }
+  void initTestCase() { m_temporary = std::make_unique<testing::TemporarySettings>(); }
 
   void init() {
     m_files = std::make_unique<QTemporaryDir>();
     m_app = std::make_unique<testing::Application>(m_temporary->iniFile(QStringLiteral("case%1").arg(++m_case)));
     m_frame = std::make_unique<MainWindow>(m_app->workspace, m_app->settings);
-    m_app->system.setDialogOwner(m_frame.get());
+    m_app->system.setFrame(m_frame.get());
     m_frame->show();
   }
 
@@ -138,9 +139,6 @@ class MainWindowTest : public QObject {
     QVERIFY(m_frame->findChild<QLabel*>(QStringLiteral("imgCopyButtonUp")) != nullptr);
     QVERIFY(m_frame->findChild<QLabel*>(QStringLiteral("imgCopyButtonDn")) != nullptr);
   }
-
-  // The workbench keeps the directory it was started in.
-  void currentDirectoryStays() { QCOMPARE(QDir::currentPath(), m_startDirectory); }
 
   void documentsBringTheirMenusAndButtons() {
     DocumentWindow* d = m_frame->newDocument();
@@ -361,6 +359,61 @@ class MainWindowTest : public QObject {
     QCOMPARE(prompt, QStringLiteral("Your name?"));
     QVERIFY(inputShown);
     QVERIFY(d->protocol()->toPlainText().contains(QStringLiteral("Hello Zoë")));
+  }
+
+  // ---- Statements that open and close windows --------------------------------------------
+
+  void executeOpensAnotherWindowAndRunsIt() {
+    const QString other = program(QStringLiteral("other.bas"), "PRINT \"from other\"\r\nEND\r\n");
+    DocumentWindow* caller = m_frame->newDocument();
+    caller->editor()->setProgramText(QStringLiteral("EXECUTE \"%1\"\nPRINT \"back\"\nEND").arg(other));
+    QTest::keyClick(caller->protocol(), Qt::Key_F5);
+    QCOMPARE(m_frame->documents().size(), 2);
+    DocumentWindow* opened = windowOf(other);
+    QVERIFY(opened != nullptr);
+    QCOMPARE(opened->protocol()->toPlainText(), QStringLiteral("Run\nfrom other \nEnd\n"));
+    QVERIFY(caller->protocol()->toPlainText().contains(QStringLiteral("back")));
+  }
+
+  void openedWindowsTakeTheirLayout_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<bool>("protocolShown");
+    QTest::addColumn<bool>("editorShown");
+    QTest::newRow("EDIT: the editor alone") << "EDIT" << false << true;
+    QTest::newRow("EXECUTEGRAFIC: the canvas alone") << "EXECUTEGRAFIC" << false << false;
+  }
+  void openedWindowsTakeTheirLayout() {
+    QFETCH(QString, statement);
+    QFETCH(bool, protocolShown);
+    QFETCH(bool, editorShown);
+    const QString other = program(QStringLiteral("shown.bas"), "DRAW SCALE PIXEL\r\nEND\r\n");
+    DocumentWindow* caller = m_frame->newDocument();
+    caller->editor()->setProgramText(QStringLiteral("%1 \"%2\"").arg(statement, other));
+    QTest::keyClick(caller->protocol(), Qt::Key_F5);
+    DocumentWindow* opened = windowOf(other);
+    QVERIFY(opened != nullptr);
+    QCOMPARE(!opened->protocol()->isHidden(), protocolShown);
+    QCOMPARE(!opened->editor()->isHidden(), editorShown);
+  }
+
+  void unopenableFileIsReportedByTheStatement() {
+    DocumentWindow* caller = m_frame->newDocument();
+    caller->editor()->setProgramText(QStringLiteral("EXECUTE \"%1\"").arg(file(QStringLiteral("missing.bas"))));
+    answerNextBox("Command1");  // the workbench's "Unable to open this file"
+    QTest::keyClick(caller->protocol(), Qt::Key_F5);
+    QVERIFY(caller->protocol()->toPlainText().contains(QStringLiteral("Unable to start")));
+    QCOMPARE(m_frame->documents().size(), 1);
+  }
+
+  // TERMINATE closes the window whose program is running, without asking.
+  void terminateClosesItsWindowDuringItsRun() {
+    DocumentWindow* d = m_frame->newDocument();
+    d->editor()->setProgramText(QStringLiteral("PRINT 1\nTERMINATE\nPRINT 2"));
+    QVERIFY(d->document().changed);
+    QPointer<DocumentWindow> window(d);
+    QTest::keyClick(d->protocol(), Qt::Key_F5);  // a question would hang the test here
+    QVERIFY(m_frame->documents().isEmpty());
+    QTRY_VERIFY(window.isNull());
   }
 
   // ---- Find and replace -----------------------------------------------------------------

@@ -3,6 +3,7 @@
 // and lock and the lamp's colours, Pause and Escape during a run, INPUT
 // answered in the protocol, and closing a window during its own run.
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -307,6 +308,31 @@ class RunControlWindowTest : public QObject {
     QVERIFY(canvas->canvas().size().width() > canvas->viewport()->width());
     QTRY_VERIFY(canvas->horizontalScrollBar()->maximum() > 0);
     QVERIFY(canvas->verticalScrollBar()->maximum() > 0);
+  }
+
+  // RUN shows its instruction file in the editor while it runs and gives
+  // the program back afterwards, the window still counting as unchanged.
+  void instructionFileShowsInTheEditor() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("steps.bas"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("WAIT 0.01\r\nPRINT \"inside\"\r\n");
+    file.close();
+    const QString program = QStringLiteral("RUN \"%1\"\nPRINT \"after\"\nEND").arg(path);
+    setProgram(program);
+    QString shownDuring;
+    DuringRun run([this] { key(Qt::Key_Escape); });
+    run.when([this] { return editor()->programText().startsWith(QStringLiteral("WAIT")); },
+             [&] { shownDuring = editor()->programText(); });
+    run.start();
+    key(Qt::Key_F5);
+    QVERIFY(run.allDone());
+    QCOMPARE(shownDuring, QStringLiteral("WAIT 0.01\nPRINT \"inside\"\n"));
+    QCOMPARE(editor()->programText(), program);
+    QVERIFY(protocolText().contains(QStringLiteral("inside")));
+    QVERIFY(protocolText().contains(QStringLiteral("after")));
+    QVERIFY(!m_window->document().changed);
   }
 
   // Closing the window while its program runs ends the run silently; the

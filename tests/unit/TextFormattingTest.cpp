@@ -67,8 +67,10 @@ TEST_F(DrawText, OtherBackslashesAreWrittenAsTheyAre) {
 
 TEST_F(DrawText, SizeAndColourAreTheStatementsOnly) {
   settings.penColour = 255;
-  EXPECT_EQ(calls("DRAW TEXT (0, 100), \"x\", BLACK, 100"), Calls{"text 0,20 \"x\" font=\"Courier New\" size=50 colour=#000000"});
-  EXPECT_EQ(calls("DRAW TEXT (0, 100), \"x\", , 0.5"), Calls{"text 0,98.4 \"x\" font=\"Courier New\" size=1 colour=#FF0000"});
+  EXPECT_EQ(calls("DRAW TEXT (0, 100), \"x\", BLACK, 100"),
+            Calls{"text 0,20 \"x\" font=\"Courier New\" size=50 colour=#000000"});
+  EXPECT_EQ(calls("DRAW TEXT (0, 100), \"x\", , 0.5"),
+            Calls{"text 0,98.4 \"x\" font=\"Courier New\" size=1 colour=#FF0000"});
   EXPECT_EQ(settings.penColour, 255);
   EXPECT_EQ(settings.font.size, 10);
 }

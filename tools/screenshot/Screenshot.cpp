@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   morvane::EventLoopSystem system(settings);
   morvane::Workspace workspace(system);
   morvane::MainWindow frame(workspace, settings);
-  system.setDialogOwner(&frame);
+  system.setFrame(&frame);
   frame.show();
 
   int status = 1;

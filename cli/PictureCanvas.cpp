@@ -1,0 +1,58 @@
+#include "cli/PictureCanvas.h"
+
+#include <algorithm>
+
+namespace morvane {
+
+Picture* PictureCanvas::picture() {
+  if (!m_picture) m_picture = CreatePicture(m_size, m_programName.c_str());
+  return m_picture.get();
+}
+
+// Only called where CanMakePictures() holds.
+Canvas& PictureCanvas::painted() { return picture()->canvas(); }
+
+void PictureCanvas::clear() {
+  if (m_picture) m_picture->canvas().clear();
+}
+
+PixelSize PictureCanvas::pixelSize() const { return m_picture ? m_picture->canvas().pixelSize() : m_size; }
+
+void PictureCanvas::grow(PixelSize atLeast) {
+  if (m_picture) {
+    m_picture->canvas().grow(atLeast);
+    return;
+  }
+  m_size.width = std::max(m_size.width, std::min(atLeast.width, MaxCanvasSide));
+  m_size.height = std::max(m_size.height, std::min(atLeast.height, MaxCanvasSide));
+}
+
+void PictureCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke) {
+  painted().drawLine(from, to, stroke);
+}
+
+void PictureCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke, const Fill& fill) {
+  painted().drawRectangle(corner1, corner2, stroke, fill);
+}
+
+void PictureCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
+                                const Fill& fill) {
+  painted().drawEllipse(centre, radiusX, radiusY, stroke, fill);
+}
+
+void PictureCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
+  painted().drawPoint(at, colour, width);
+}
+
+TextExtent PictureCanvas::measureText(std::string_view text, const CanvasFont& font) {
+  return painted().measureText(text, font);
+}
+
+void PictureCanvas::drawText(PixelPoint topLeft, std::string_view text, const CanvasFont& font,
+                             ColourNumber colour) {
+  painted().drawText(topLeft, text, font, colour);
+}
+
+bool PictureCanvas::hasFont(std::string_view name) { return painted().hasFont(name); }
+
+}  // namespace morvane

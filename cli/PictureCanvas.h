@@ -1,0 +1,43 @@
+#pragma once
+// The runner's canvas when it paints: a picture (cli/Picture) made at the
+// first drawing or font question, so that a program that draws nothing never
+// starts the window system's machinery. Until then it is a white canvas of
+// its size.
+
+#include <memory>
+#include <string>
+
+#include "cli/Picture.h"
+#include "graphics/Canvas.h"
+
+namespace morvane {
+
+class PictureCanvas final : public Canvas {
+ public:
+  PictureCanvas(PixelSize size, const char* programName) : m_size(size), m_programName(programName) {}
+
+  // The picture, made now if nothing was drawn; nullptr without Qt.
+  Picture* picture();
+
+  void clear() override;
+  double logicalDpi() const override { return DefaultLogicalDpi; }
+  PixelSize pixelSize() const override;
+  void grow(PixelSize atLeast) override;
+  void drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke) override;
+  void drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke, const Fill& fill) override;
+  void drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
+                   const Fill& fill) override;
+  void drawPoint(PixelPoint at, ColourNumber colour, int width) override;
+  TextExtent measureText(std::string_view text, const CanvasFont& font) override;
+  void drawText(PixelPoint topLeft, std::string_view text, const CanvasFont& font, ColourNumber colour) override;
+  bool hasFont(std::string_view name) override;
+
+ private:
+  Canvas& painted();
+
+  PixelSize m_size;
+  std::string m_programName;
+  std::unique_ptr<Picture> m_picture;
+};
+
+}  // namespace morvane

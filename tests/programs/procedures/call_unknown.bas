@@ -1,0 +1,3 @@
+PRINT "before"
+CALL NOSUCH(1)
+PRINT "after"
