@@ -1,10 +1,13 @@
 #include "cli/RunnerHost.h"
 
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <iostream>
 #include <thread>
 
+#include "core/Messages.h"
+#include "exec/ProgramFile.h"
+#include "graphics/RecordingCanvas.h"
 #include "platform/Tone.h"
 
 namespace morvane {
@@ -24,50 +27,63 @@ void InstallInterruptHandler() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-RunnerHost::RunnerHost(RunnerOptions options, std::FILE* out, Canvas& canvas)
-    : m_options(options), m_out(out), m_canvas(canvas) {}
+RunnerHost::RunnerHost(RunnerOptions options, RunnerOutput& output) : m_options(options), m_output(output) {}
 
-void RunnerHost::attach(RunControl& control) {
-  m_control = &control;
-  control.document().protocol.setView(this);
+RunnerDocument& RunnerHost::openWindow(std::string program, Canvas& canvas) {
+  return addWindow(std::move(program), canvas, nullptr);
+}
+
+RunnerDocument& RunnerHost::addWindow(std::string program, Canvas& canvas, std::unique_ptr<Canvas> ownCanvas) {
+  auto window = std::make_unique<RunnerDocument>(m_output, canvas, std::move(ownCanvas));
+  window->setProgram(std::move(program));
+  window->attach(*m_workspace, m_workspace->openDocument(*window));
+  m_windows.push_back(std::move(window));
+  return *m_windows.back();
 }
 
 void RunnerHost::yield() {
-  if (m_control == nullptr) return;
-  Document& d = m_control->document();
+  // Ctrl-C stops every run on the stack.
   if (interruptRequested) {
     interruptRequested = 0;
-    m_control->Text2_KeyDown(KeyCode::CtrlBreak);
+    for (std::size_t i = 0; i < m_windows.size(); ++i) {
+      RunnerDocument& window = *m_windows[i];
+      if (!window.document().free) window.control().Text2_KeyDown(KeyCode::CtrlBreak);
+    }
     return;
   }
-  switch (d.runState) {
-    case RunState::WaitingForStep:
-      // Nobody watches the highlight: a waiting step is confirmed at once,
-      // with Go under --step and Run otherwise (after a PAUSE).
-      m_control->Text2_KeyDown(m_options.singleStep ? KeyCode::F8Go : KeyCode::F5Run);
-      break;
-    case RunState::WaitingForInput:
-      answerInput();
-      break;
-    default:
-      break;
+  // Windows are answered by index: a key may open another window.
+  for (std::size_t i = 0; i < m_windows.size(); ++i) {
+    RunnerDocument* window = m_windows[i].get();
+    if (window->document().free) continue;
+    switch (window->document().runState) {
+      case RunState::WaitingForStep:
+        // Nobody watches the highlight: a waiting step is confirmed at once,
+        // with Go under --step and Run otherwise (after a PAUSE).
+        window->control().Text2_KeyDown(m_options.singleStep ? KeyCode::F8Go : KeyCode::F5Run);
+        return;
+      case RunState::WaitingForInput:
+        answerInput(*window);
+        return;
+      default:
+        break;
+    }
   }
 }
 
 // Types one line of standard input into the protocol and presses Enter; the
 // end of input acts as Ctrl-Break.
-void RunnerHost::answerInput() {
+void RunnerHost::answerInput(RunnerDocument& window) {
   std::string line;
-  std::fflush(m_out);
+  m_output.flush();
   if (!std::getline(std::cin, line)) {
-    m_control->Text2_KeyDown(KeyCode::CtrlBreak);
+    window.control().Text2_KeyDown(KeyCode::CtrlBreak);
     return;
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  m_silent = m_options.stdinIsTerminal;
-  for (char c : line) m_control->Text2_KeyPress(static_cast<unsigned char>(c));
-  m_silent = false;
-  m_control->Text2_KeyPress(static_cast<int>(KeyAscii::Enter));
+  window.setSilent(m_options.stdinIsTerminal);
+  for (char c : line) window.control().Text2_KeyPress(static_cast<unsigned char>(c));
+  window.setSilent(false);
+  window.control().Text2_KeyPress(static_cast<int>(KeyAscii::Enter));
 }
 
 void RunnerHost::sleepMilliseconds(std::int32_t milliseconds) {
@@ -79,66 +95,36 @@ bool RunnerHost::tone(std::int32_t frequency, std::int32_t milliseconds) {
 }
 
 std::string RunnerHost::inputBox(std::string_view prompt, std::string_view) {
-  flush();
-  std::fwrite(prompt.data(), 1, prompt.size(), m_out);
-  std::fputc('\n', m_out);
-  std::fflush(m_out);
+  m_output.flush();
+  std::FILE* out = m_output.stream();
+  std::fwrite(prompt.data(), 1, prompt.size(), out);
+  std::fputc('\n', out);
+  std::fflush(out);
   std::string answer;
   if (!std::getline(std::cin, answer)) return {};
   if (!answer.empty() && answer.back() == '\r') answer.pop_back();
   if (!m_options.stdinIsTerminal) {
-    std::fwrite(answer.data(), 1, answer.size(), m_out);
-    std::fputc('\n', m_out);
+    std::fwrite(answer.data(), 1, answer.size(), out);
+    std::fputc('\n', out);
   }
   return answer;
 }
 
-void RunnerHost::protocolChanged(const ProtocolBuffer&, ProtocolEdit edit, std::string_view text) {
-  if (edit != ProtocolEdit::Inserted || m_silent) return;
-  if (m_skip > 0) {
-    const std::size_t skipped = std::min(m_skip, text.size());
-    m_skip -= skipped;
-    text.remove_prefix(skipped);
-  }
-  write(text);
+std::int32_t RunnerHost::openDocumentWindow(const std::string& path, WindowLayout layout) {
+  if (m_workspace == nullptr) return 0;
+  std::string program;
+  if (LoadProgramFile(path, program) != ProgramFileStatus::Loaded) return 0;
+  auto canvas = std::make_unique<RecordingCanvas>();
+  canvas->setSink([](std::string_view) {});
+  Canvas& drawing = *canvas;
+  RunnerDocument& window = addWindow(std::move(program), drawing, std::move(canvas));
+  // The window's run starts with its "Run" echo, as the program's own does.
+  if (layout != WindowLayout::EditorOnly) window.skipOutput(msg::RunEcho.size() + 2);
+  return window.windowIndex();
 }
 
-// Writes protocol text with each CR LF as a single line feed.
-void RunnerHost::write(std::string_view text) {
-  for (char c : text) {
-    if (m_pendingCR) {
-      m_pendingCR = false;
-      if (c != '\n') std::fputc('\r', m_out);
-    }
-    if (c == '\r') {
-      m_pendingCR = true;
-      continue;
-    }
-    std::fputc(c, m_out);
-    m_atLineStart = c == '\n';
-    if (m_atLineStart && !m_waitingLogLines.empty()) writeWaitingLogLines();
-  }
-}
-
-void RunnerHost::writeLogLine(std::string_view line) {
-  m_waitingLogLines.append(line).push_back('\n');
-  if (m_atLineStart && !m_pendingCR) writeWaitingLogLines();
-}
-
-void RunnerHost::writeWaitingLogLines() {
-  std::fwrite(m_waitingLogLines.data(), 1, m_waitingLogLines.size(), m_out);
-  m_waitingLogLines.clear();
-}
-
-void RunnerHost::flush() {
-  if (m_pendingCR) std::fputc('\r', m_out);
-  m_pendingCR = false;
-  if (!m_waitingLogLines.empty()) {
-    if (!m_atLineStart) std::fputc('\n', m_out);
-    m_atLineStart = true;
-    writeWaitingLogLines();
-  }
-  std::fflush(m_out);
+void RunnerHost::unloadDocumentWindow(std::int32_t windowIndex) {
+  if (m_workspace != nullptr) m_workspace->closeDocument(windowIndex);
 }
 
 }  // namespace morvane

@@ -54,6 +54,11 @@ INPUT and LINEINPUT read their answers from standard input, one line each;
 the end of input, or Ctrl-C during a run, ends the run with
 "Execution interrupted!". A PAUSE in the program is confirmed at once.
 
+The runner has no windows to show. EXECUTE and EXECUTEGRAFIC run the file
+as in a second window whose output joins the runner's (what it draws is not
+kept); EDIT only checks that the file can be opened; TERMINATE ends the run
+silently, as a normal end. RUN runs an instruction file as in the workbench.
+
 Without FILE, each line of standard input is typed into an idle protocol and
 ended with Enter; the output shows the protocol as it grows.
 
@@ -67,8 +72,10 @@ enum class ExitStatus : int { Success = 0, Failure = 1, UsageOrFile = 2 };
 
 int exitWith(ExitStatus status) { return static_cast<int>(status); }
 
+// A run ends normally at the end of the program, at END or STOP, and at
+// TERMINATE, which closes the window.
 bool endedNormally(const std::string& message) {
-  return message.empty() || message == msg::End || message == msg::Stop;
+  return message.empty() || message == msg::End || message == msg::Stop || message == msg::Deleted;
 }
 
 // What the runner's window draws on: a picture painted as in the workbench
@@ -83,9 +90,9 @@ struct RunnerCanvas {
 
   Canvas& canvas() { return recording ? static_cast<Canvas&>(*recording) : *picture; }
 
-  // Sends the log into the runner's output while the host exists.
-  void attach(RunnerHost& host) {
-    if (logToOutput) recording->setSink([&host](std::string_view line) { host.writeLogLine(line); });
+  // Sends the log into the runner's output while it exists.
+  void attach(RunnerOutput& output) {
+    if (logToOutput) recording->setSink([&output](std::string_view line) { output.writeLogLine(line); });
   }
   void detach() {
     if (logToOutput) recording->setSink([](std::string_view) {});
@@ -162,28 +169,30 @@ int runProgram(const std::string& path, const RunnerOptions& options, RunnerCanv
       return exitWith(ExitStatus::UsageOrFile);
   }
 
-  RunnerHost host(options, stdout, canvas.canvas());
-  canvas.attach(host);
+  RunnerOutput output(stdout);
+  canvas.attach(output);
+  RunnerHost host(options, output);
   Workspace workspace(host);
-  RunControl control(workspace, workspace.openDocument(host));
-  host.attach(control);
-  host.setProgram(std::move(text));
+  host.setWorkspace(workspace);
+  RunnerDocument& window = host.openWindow(std::move(text), canvas.canvas());
 
   const std::string_view echo = options.singleStep ? msg::GoEcho : msg::RunEcho;
-  host.skipOutput(echo.size() + 2);
-  control.Text2_KeyDown(options.singleStep ? KeyCode::F8Go : KeyCode::F5Run);
-  host.flush();
+  window.skipOutput(echo.size() + 2);
+  window.control().Text2_KeyDown(options.singleStep ? KeyCode::F8Go : KeyCode::F5Run);
+  output.flush();
   canvas.detach();
-  return exitWith(endedNormally(control.document().message) ? ExitStatus::Success : ExitStatus::Failure);
+  return exitWith(endedNormally(window.document().message) ? ExitStatus::Success : ExitStatus::Failure);
 }
 
 // Types each line of standard input into the protocol and presses Enter.
 int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
-  RunnerHost host(options, stdout, canvas.canvas());
-  canvas.attach(host);
+  RunnerOutput output(stdout);
+  canvas.attach(output);
+  RunnerHost host(options, output);
   Workspace workspace(host);
-  RunControl control(workspace, workspace.openDocument(host));
-  host.attach(control);
+  host.setWorkspace(workspace);
+  RunnerDocument& window = host.openWindow(std::string(), canvas.canvas());
+  RunControl& control = window.control();
 
   bool anyError = false;
   std::string line;
@@ -192,9 +201,10 @@ int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
     for (char c : line) control.Text2_KeyPress(static_cast<unsigned char>(c));
     control.Text2_KeyPress(static_cast<int>(KeyAscii::Enter));
     if (!endedNormally(control.document().message)) anyError = true;
-    host.flush();
+    output.flush();
+    if (control.document().free) break;  // TERMINATE closed the window
   }
-  host.flush();
+  output.flush();
   canvas.detach();
   return exitWith(anyError ? ExitStatus::Failure : ExitStatus::Success);
 }

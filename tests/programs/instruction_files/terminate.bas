@@ -1,0 +1,3 @@
+PRINT "one"
+TERMINATE
+PRINT "never"
