@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Morvane, and runs an example program with
-# the headless runner. Any arguments are passed to morvane-run instead.
+# Installs what is missing, builds Morvane and starts the workbench with an
+# example program open (press F5 to run it). Files named as arguments are
+# opened instead. Without a display (no DISPLAY or WAYLAND_DISPLAY), the
+# example runs in the headless runner instead.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/tools/install-dependencies.sh"
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$top/build" --target morvane-run
+cmake --build "$top/build" --target morvane morvane-run
 if [ $# -eq 0 ]; then
-  set -- "$top/examples/hello.bas"
+  set -- "$top/examples/house.bas"
 fi
-exec "$top/build/cli/morvane-run" "$@"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$top/build/workbench/morvane" "$@"
+fi
+echo "No display: running $1 with the headless runner (morvane-run)." >&2
+exec "$top/build/cli/morvane-run" "$1"
