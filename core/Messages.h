@@ -86,9 +86,6 @@ inline std::string UnableToEdit(std::string_view name) { return join("Unable to 
 constexpr std::string_view Finished = " finished!";
 constexpr std::string_view Started = " started!";
 
-// A statement whose section a later version of the interpreter provides.
-inline std::string NotYetAvailable(std::string_view keyword) { return join("The instruction ", keyword, " is not available yet!"); }
-
 // ---- Expressions ------------------------------------------------------------
 constexpr std::string_view ExpressionTooComplex = "This mathematical expression is too complex!";
 constexpr std::string_view IllegalCharacterInExpression = "Illegal character in this expression!";
