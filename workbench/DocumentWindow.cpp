@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
 #include "exec/Workspace.h"
@@ -117,6 +119,30 @@ DocumentWindow::~DocumentWindow() {
 }
 
 Document& DocumentWindow::document() { return m_workspace.document(m_slot); }
+
+// Lists the main frame's open document windows at the end of the Window
+// menu, the active one checked.
+void DocumentWindow::fillWindowList() {
+  const QList<QAction*> items = m_windowMenu->actions();
+  for (qsizetype i = items.indexOf(m_windowListSeparator) + 1; i < items.size(); ++i) {
+    m_windowMenu->removeAction(items[i]);
+    items[i]->deleteLater();
+  }
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  QMdiArea* area = frame != nullptr ? frame->mdiArea() : nullptr;
+  m_windowListSeparator->setVisible(area != nullptr);
+  if (area == nullptr) return;
+  int number = 0;
+  for (QMdiSubWindow* window : area->subWindowList()) {
+    if (window->isHidden()) continue;  // a window closing after its run
+    QAction* item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(window->windowTitle()));
+    item->setCheckable(true);
+    item->setChecked(window == area->activeSubWindow());
+    connect(item, &QAction::triggered, area, [area, target = QPointer<QMdiSubWindow>(window)] {
+      if (target) area->setActiveSubWindow(target);
+    });
+  }
+}
 
 // ---- Menus ------------------------------------------------------------------------------
 
@@ -267,6 +293,9 @@ void DocumentWindow::createActions() {
     connect(action, &QAction::triggered, this, [this, arrangement] { Q_EMIT arrangeRequested(arrangement); });
     m_windowMenu->addAction(action);
   }
+  // Below the arrangements, the open windows, to bring one to the front.
+  m_windowListSeparator = m_windowMenu->addSeparator();
+  connect(m_windowMenu, &QMenu::aboutToShow, this, &DocumentWindow::fillWindowList);
 
   // About
   m_aboutAction = makeAction(this, "mnuAbout", tr(texts::MenuAbout));

@@ -119,6 +119,7 @@ class DocumentWindow final : public QWidget {
 
  private:
   void createActions();
+  void fillWindowList();
   void fillFontMenu();
   void applyLayout();
   void setCaption(const QString& caption, bool hasFile);
@@ -161,6 +162,7 @@ class DocumentWindow final : public QWidget {
   QMenu* m_optionsMenu = nullptr;
   QMenu* m_fontNameMenu = nullptr;
   QMenu* m_windowMenu = nullptr;
+  QAction* m_windowListSeparator = nullptr;  // the open windows follow it
   QAction* m_aboutAction = nullptr;
   QAction* m_toolbarAction = nullptr;
   QList<QAction*> m_recentFileActions;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -517,6 +518,30 @@ class MainWindowTest : public QObject {
     QCOMPARE(windows[0]->width(), width);
     QCOMPARE(windows[1]->width(), width);
     QCOMPARE(windows[1]->y(), windows[0]->height());
+  }
+
+  void windowMenuListsTheOpenWindowsAndActivatesOne() {
+    DocumentWindow* first = m_frame->newDocument();
+    DocumentWindow* second = m_frame->newDocument();
+    QCOMPARE(m_frame->activeDocument(), second);
+    auto* menu = second->findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    QVERIFY(menu != nullptr);
+    Q_EMIT menu->aboutToShow();
+    QList<QAction*> entries;
+    for (QAction* a : menu->actions()) {
+      if (a->isCheckable()) entries.append(a);
+    }
+    QCOMPARE(entries.size(), 2);
+    QVERIFY(entries[0]->text().endsWith(first->caption()));
+    QVERIFY(!entries[0]->isChecked());
+    QVERIFY(entries[1]->isChecked());
+    entries[0]->trigger();
+    QCOMPARE(m_frame->activeDocument(), first);
+    // Shown again, the list is made afresh, not added to.
+    Q_EMIT menu->aboutToShow();
+    QCOMPARE(std::count_if(menu->actions().cbegin(), menu->actions().cend(),
+                           [](QAction* a) { return a->isCheckable(); }),
+             2);
   }
 
   void aboutBox() {
