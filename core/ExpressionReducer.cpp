@@ -1,6 +1,7 @@
 #include "core/ExpressionReducer.h"
 
 #include <array>
+#include <bitset>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -16,29 +17,32 @@ namespace {
 enum class Reduction { Parentheses, Power, ProductOrQuotient, Sign, SumOrJoin, Comparison, AndOr, Not };
 
 // One rule: the class patterns it rewrites, and the classes that may not
-// stand right before or right after a match.
+// stand right before or right after a match. Every pattern of a rule holds
+// one of its operator classes, so a class string without any of them is
+// passed over without a search (an empty set: always search).
 struct ReductionRule {
   Reduction reduction;
   std::array<std::string_view, 8> patterns;
   std::string_view notBefore;
   std::string_view notAfter;
+  std::string_view operators;
 };
 
 // The rules in the order they are tried; names are resolved before all of them.
 constexpr std::array<ReductionRule, 8> ReductionRules = {{
     // (Z) becomes Z; a name's argument list "F(Z)" is left to name resolution.
-    {Reduction::Parentheses, {"(Z)"}, "F", ""},
+    {Reduction::Parentheses, {"(Z)"}, "F", "", "("},
     // A^B^C is (A^B)^C.
-    {Reduction::Power, {"Z^Z"}, "", ""},
-    {Reduction::ProductOrQuotient, {"Z*Z", "Z/Z"}, "/^", "^"},
+    {Reduction::Power, {"Z^Z"}, "", "", "^"},
+    {Reduction::ProductOrQuotient, {"Z*Z", "Z/Z"}, "/^", "^", "*/"},
     // Unary signs. A binary "-", "+" or "&" becomes two operands side by side.
-    {Reduction::Sign, {"-Z", "+Z", "+S", "&S"}, "", "^"},
-    {Reduction::SumOrJoin, {"ZZ", "SS"}, "*/^", "*/^"},
+    {Reduction::Sign, {"-Z", "+Z", "+S", "&S"}, "", "^", "-+&"},
+    {Reduction::SumOrJoin, {"ZZ", "SS"}, "*/^", "*/^", ""},
     // Strings compare only with "=" and "<>".
-    {Reduction::Comparison, {"Z<Z", "Z>Z", "Z{Z", "Z}Z", "Z=Z", "Z!Z", "S=S", "S!S"}, "*/+-^", "*/+-^"},
+    {Reduction::Comparison, {"Z<Z", "Z>Z", "Z{Z", "Z}Z", "Z=Z", "Z!Z", "S=S", "S!S"}, "*/+-^", "*/+-^", "<>{}=!"},
     // AND and OR have equal precedence, left to right.
-    {Reduction::AndOr, {"Z&Z", "Z|Z"}, "*/+-^<>{}=!", "*/+-^<>{}=!"},
-    {Reduction::Not, {"~Z"}, "", "^"},
+    {Reduction::AndOr, {"Z&Z", "Z|Z"}, "*/+-^<>{}=!", "*/+-^<>{}=!", "&|"},
+    {Reduction::Not, {"~Z"}, "", "^", "~"},
 }};
 
 // The class strings that end the reduction at once.
@@ -89,6 +93,25 @@ Match findLeftmost(const ReductionRule& rule, const TokenList& tokens) {
   }
   return Match{};
 }
+
+// Which classes a class string holds, to pass over rules that cannot match.
+class OperatorSet {
+ public:
+  explicit OperatorSet(std::string_view classes) {
+    for (char c : classes) m_present.set(static_cast<unsigned char>(c) & 0x7F);
+  }
+  bool holdsAnyOf(std::string_view operators) const {
+    if (operators.empty()) return true;
+    for (char c : operators) {
+      if (m_present.test(static_cast<unsigned char>(c) & 0x7F)) return true;
+    }
+    return false;
+  }
+
+ private:
+  // Class characters are ASCII: one bit each.
+  std::bitset<128> m_present;
+};
 
 bool isTrue(const Value& v) { return std::floor(v.number()) != 0; }
 
@@ -254,7 +277,9 @@ bool ReduceExpression(Evaluation& evaluation) {
 
     // 2. Then the first rule that matches anywhere.
     bool reduced = false;
+    const OperatorSet present(tokens.classes());
     for (const ReductionRule& rule : ReductionRules) {
+      if (!present.holdsAnyOf(rule.operators)) continue;
       const Match match = findLeftmost(rule, tokens);
       if (match.length == 0) continue;
       if (!reducer.apply(rule.reduction, match)) return false;
