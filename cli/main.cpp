@@ -200,7 +200,7 @@ int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     for (char c : line) control.Text2_KeyPress(static_cast<unsigned char>(c));
     control.Text2_KeyPress(static_cast<int>(KeyAscii::Enter));
-    if (!endedNormally(control.document().message)) anyError = true;
+    if (!endedNormally(control.document().message) || control.document().commandFailed) anyError = true;
     output.flush();
     if (control.document().free) break;  // TERMINATE closed the window
   }

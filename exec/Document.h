@@ -36,6 +36,10 @@ struct Document {
   ArgumentList argValues = ArgumentList(TopLevelArgumentSlots);
   std::int32_t argCount = 0;
 
+  // Whether the last typed command ended by the error exit, even with no
+  // text to show (a value the canvas refuses, a failure of the system).
+  bool commandFailed = false;
+
   CanvasSettings canvasSettings;
 
   // Runs of this window still on the stack (a nested run of another window or

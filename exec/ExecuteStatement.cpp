@@ -90,7 +90,10 @@ void readLine(StatementContext& ctx) {
 // The error exit: outside command mode the message names the editor line and
 // quotes the statement.
 void decorateError(StatementContext& ctx) {
-  if (ctx.document.runState == RunState::Command) return;
+  if (ctx.document.runState == RunState::Command) {
+    ctx.document.commandFailed = true;
+    return;
+  }
   InterpreterState& s = ctx.state;
   std::string decorated(msg::ErrorInLine);
   decorated += std::to_string(s.lines.sourceLine(s.currentLine));

@@ -274,11 +274,14 @@ void RunControl::executeCommandLine() {
     // earlier command is not carried into this one.
     d.runState = RunState::Command;
     d.message.clear();
+    d.commandFailed = false;
     InterpreterState state{chars, lines, 1, d.message, d.resultValue, d.localTable,
                            d.argValues, d.argCount, m_windowIndex, m_workspace};
     ExecuteStatement(state, m_workspace);
     if (d.message == msg::Deleted) return;
-    if (!d.message.empty()) {
+    // A command that failed without a text still ends its line, so the next
+    // command does not join it.
+    if (!d.message.empty() || d.commandFailed) {
       d.protocol.displaytext(d.message);
       d.protocol.displaytext(" ");
       d.protocol.displaytext(CRLF);

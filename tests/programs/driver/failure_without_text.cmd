@@ -1,0 +1,2 @@
+DRAW WIDTH 0
+3+4
