@@ -244,7 +244,14 @@ void RunControl::executeCommandLine() {
   // 2. The command line is the protocol's last line, without the CR LF.
   ProgramChars chars(d.protocol.text());
   const Position n = chars.size();
-  if (n - 2 < 1) return;
+  if (n - 2 < 1) {
+    // Nothing to execute: the line is empty, or the protocol was emptied at
+    // its limit between the echo and its line end. No run was started, so
+    // the window is idle again (F5 and F8 leave it running otherwise, deaf
+    // to every key).
+    d.runState = RunState::Idle;
+    return;
+  }
   Position commandStart = 1;
   for (Position p = n - 2; p >= 1; --p) {
     if (chars.at(p) == LF) {

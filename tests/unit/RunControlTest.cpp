@@ -215,6 +215,19 @@ TEST_F(RunControlTest, ABeepWhoseArgumentFailsEndsWithTheBareMessage) {
   EXPECT_TRUE(system.tones.empty());
 }
 
+TEST_F(RunControlTest, RunPressedAsTheProtocolFillsLeavesTheWindowIdle) {
+  // "Run" brings the protocol to its limit, so its line end empties it: the
+  // command line is then empty and nothing runs, but the window must not
+  // stay in the running state.
+  doc().protocol.displaytext(std::string(ProtocolBuffer::Limit - 2, 'x'));
+  run("END\r\n");
+  EXPECT_EQ(protocol(), "\r\n");
+  EXPECT_EQ(doc().runState, RunState::Idle);
+  EXPECT_EQ(window.lamp, Lamp::Green);
+  control.Text2_KeyDown(KeyCode::F5Run);
+  EXPECT_EQ(protocol(), "\r\nRun\r\nEnd\r\n");
+}
+
 TEST_F(RunControlTest, CaretKeysStayOnTheInputLine) {
   typeLine("WAIT");
   type("ab");
