@@ -97,9 +97,10 @@ TEST_F(RobustnessTest, RandomProgramsEndInAMessage) {
 }
 
 TEST_F(RobustnessTest, RandomCommandLinesEndInAMessage) {
-  std::mt19937 random(42);
+  std::mt19937 random(static_cast<std::mt19937::result_type>(fromEnvironment("MORVANE_ROBUSTNESS_SEED", 42)));
   std::uniform_int_distribution<int> length(0, 12);
-  for (int i = 0; i < 1500; ++i) {
+  const int commands = fromEnvironment("MORVANE_ROBUSTNESS_PROGRAMS", 1500);
+  for (int i = 0; i < commands; ++i) {
     yieldsThisRun = 0;
     for (char c : randomText(random, length(random))) {
       if (c == '\r' || c == '\n') continue;
