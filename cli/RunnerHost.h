@@ -19,6 +19,7 @@ namespace morvane {
 struct RunnerOptions {
   bool singleStep = false;       // --step: every step confirmed at once
   bool stdinIsTerminal = false;  // a terminal echoes typed answers itself
+  bool fixedClock = false;       // --fixed-clock: TIMER, TIME and DATE read one moment
 };
 
 class RunnerHost final : public SystemHost {

@@ -20,6 +20,7 @@
 #include "exec/ProgramFile.h"
 #include "exec/RunControl.h"
 #include "exec/Workspace.h"
+#include "fast/EngineChoice.h"
 #include "graphics/RecordingCanvas.h"
 
 namespace {
@@ -156,7 +157,7 @@ bool makeCanvas(const CanvasOptions& options, const char* programName, RunnerCan
 }
 
 // Runs the file as F5 (or F8 under --step) in a fresh window.
-int runProgram(const std::string& path, const RunnerOptions& options, RunnerCanvas& canvas) {
+int runProgram(const std::string& path, const RunnerOptions& options, EngineChoice engine, RunnerCanvas& canvas) {
   std::string text;
   switch (LoadProgramFile(path, text)) {
     case ProgramFileStatus::Loaded:
@@ -173,6 +174,9 @@ int runProgram(const std::string& path, const RunnerOptions& options, RunnerCanv
   canvas.attach(output);
   RunnerHost host(options, output);
   Workspace workspace(host);
+  const std::unique_ptr<StatementAccelerator> accelerator = MakeAccelerator(engine);
+  workspace.setAccelerator(accelerator.get());
+  if (options.fixedClock) workspace.fixClock();
   host.setWorkspace(workspace);
   RunnerDocument& window = host.openWindow(std::move(text), canvas.canvas());
 
@@ -185,11 +189,14 @@ int runProgram(const std::string& path, const RunnerOptions& options, RunnerCanv
 }
 
 // Types each line of standard input into the protocol and presses Enter.
-int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
+int runCommands(const RunnerOptions& options, EngineChoice engine, RunnerCanvas& canvas) {
   RunnerOutput output(stdout);
   canvas.attach(output);
   RunnerHost host(options, output);
   Workspace workspace(host);
+  const std::unique_ptr<StatementAccelerator> accelerator = MakeAccelerator(engine);
+  workspace.setAccelerator(accelerator.get());
+  if (options.fixedClock) workspace.fixClock();
   host.setWorkspace(workspace);
   RunnerDocument& window = host.openWindow(std::string(), canvas.canvas());
   RunControl& control = window.control();
@@ -214,6 +221,7 @@ int runCommands(const RunnerOptions& options, RunnerCanvas& canvas) {
 int main(int argc, char** argv) {
   RunnerOptions options;
   CanvasOptions canvasOptions;
+  EngineChoice engine = EngineChoiceFromEnvironment();
   options.stdinIsTerminal = isatty(STDIN_FILENO) != 0;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
@@ -222,7 +230,18 @@ int main(int argc, char** argv) {
       std::cout << Usage;
       return exitWith(ExitStatus::Success);
     }
-    if (arg == "--step") {
+    // Hidden: which engine runs the program (the tests compare the two).
+    if (arg.starts_with("--engine=")) {
+      const std::optional<EngineChoice> choice = ParseEngineChoice(arg.substr(9));
+      if (!choice) {
+        std::cerr << "morvane-run: --engine= wants fast or literal, not " << arg.substr(9) << "\n";
+        return exitWith(ExitStatus::UsageOrFile);
+      }
+      engine = *choice;
+    } else if (arg == "--fixed-clock") {
+      // Hidden: TIMER, TIME and DATE always read the same moment.
+      options.fixedClock = true;
+    } else if (arg == "--step") {
       options.singleStep = true;
     } else if (arg == "--canvas" || arg == "--canvas-size" || arg == "--canvas-log") {
       if (i + 1 >= argc) {
@@ -255,7 +274,8 @@ int main(int argc, char** argv) {
   RunnerCanvas canvas;
   if (!makeCanvas(canvasOptions, argv[0], canvas)) return exitWith(ExitStatus::UsageOrFile);
   InstallInterruptHandler();
-  const int status = files.empty() ? runCommands(options, canvas) : runProgram(files.front(), options, canvas);
+  const int status = files.empty() ? runCommands(options, engine, canvas)
+                                  : runProgram(files.front(), options, engine, canvas);
   if (!canvasOptions.picturePath.empty()) {
     Picture* picture = canvas.picture->picture();
     if (picture == nullptr || !picture->save(canvasOptions.picturePath)) {

@@ -470,10 +470,7 @@ bool isFunctionNameChar(char upper) {
 
 }  // namespace
 
-Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, ArgumentList& argValues,
-                          std::int32_t argCount, std::string& message, EngineServices& services) {
-  message.clear();
-
+int FindBuiltinFunction(const ProgramChars& chars, Position namePosition) {
   // The name as read, upper-cased, suffix characters included.
   std::array<char, MaxNameLength> buffer{};
   std::size_t length = 0;
@@ -483,19 +480,34 @@ Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, Argu
     buffer[length++] = upper;
   }
   const std::string_view name(buffer.data(), length);
-
-  for (const Builtin& builtin : Builtins) {
-    if (builtin.name != name) continue;
-    Call call(argValues, argCount, services);
-    const Outcome outcome = builtin.function(call);
-    switch (outcome.status) {
-      case Status::Done: return std::move(call.result);
-      case Status::Refused: message = outcome.refusal; return Value{};
-      case Status::Failed: message = msg::FunctionFailed(name); return Value{};
-    }
+  for (std::size_t k = 0; k < Builtins.size(); ++k) {
+    if (Builtins[k].name == name) return static_cast<int>(k);
   }
-  message = msg::UnknownFunctionOrVariable;
+  return NoBuiltinFunction;
+}
+
+Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
+                            std::string& message, EngineServices& services) {
+  message.clear();
+  if (index < 0 || index >= static_cast<int>(Builtins.size())) {
+    message = msg::UnknownFunctionOrVariable;
+    return Value{};
+  }
+  const Builtin& builtin = Builtins[static_cast<std::size_t>(index)];
+  Call call(argValues, argCount, services);
+  const Outcome outcome = builtin.function(call);
+  switch (outcome.status) {
+    case Status::Done: return std::move(call.result);
+    case Status::Refused: message = outcome.refusal; return Value{};
+    case Status::Failed: message = msg::FunctionFailed(builtin.name); return Value{};
+  }
   return Value{};
+}
+
+Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, ArgumentList& argValues,
+                          std::int32_t argCount, std::string& message, EngineServices& services) {
+  return CallBuiltinFunctionAt(FindBuiltinFunction(chars, namePosition), argValues, argCount, message,
+                               services);
 }
 
 }  // namespace morvane

@@ -27,4 +27,12 @@ class EngineServices;
 Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, ArgumentList& argValues,
                           std::int32_t argCount, std::string& message, EngineServices& services);
 
+// The same in two steps: which built-in function the name at namePosition
+// is (NoBuiltinFunction when none), and the call of the function found. A
+// name's function never changes, so a caller may keep the first answer.
+constexpr int NoBuiltinFunction = -1;
+int FindBuiltinFunction(const ProgramChars& chars, Position namePosition);
+Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
+                            std::string& message, EngineServices& services);
+
 }  // namespace morvane

@@ -124,8 +124,12 @@ void EvaluateExpression(InterpreterState& state, Position start, Position end,
 
   ScanExpression(state.programChars, start, end, !mode.isGet(), ev.tokens(), state.message);
   if (ev.failed()) return;
-  if (!ReduceExpression(ev)) return;
-  finish(ev);
+  ReduceAndFinishExpression(ev);
+}
+
+void ReduceAndFinishExpression(Evaluation& evaluation) {
+  if (!ReduceExpression(evaluation)) return;
+  finish(evaluation);
 }
 
 }  // namespace morvane

@@ -25,4 +25,9 @@ struct Evaluation {
   bool failed() const { return !state.message.empty(); }
 };
 
+// The second half of EvaluateExpression: reduces the evaluation's token list
+// from wherever it stands and judges what is left by the mode (the value of
+// "get", the store of "set", the declaration). The message is set on failure.
+void ReduceAndFinishExpression(Evaluation& evaluation);
+
 }  // namespace morvane

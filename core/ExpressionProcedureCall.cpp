@@ -76,10 +76,11 @@ bool variableExists(InterpreterState& state, Position p) {
 
 // Each argument written as a bare variable name receives the final value of
 // its parameter from argument slot j.
-bool copyArgumentsBack(Evaluation& ev, int nameToken, int argumentCount) {
+bool copyArgumentsBack(Evaluation& ev, std::span<const Position> argumentPositions) {
   InterpreterState& state = ev.state;
+  const int argumentCount = static_cast<int>(argumentPositions.size());
   for (int j = 1; j <= argumentCount; ++j) {
-    const Position p = ev.tokens().position(nameToken + 2 * j);
+    const Position p = argumentPositions[static_cast<std::size_t>(j - 1)];
     if (!isBareVariableName(state.programChars, p) || !variableExists(state, p)) continue;
     std::array<Value, 4> indexList;
     indexList[0] = state.argValues[static_cast<std::size_t>(j)];
@@ -106,9 +107,10 @@ ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& 
   return ProcedureHeader{};
 }
 
-bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, int nameToken,
-                   int argumentCount) {
+bool CallProcedure(Evaluation& ev, const ProcedureHeader& header,
+                   std::span<const Position> argumentPositions) {
   InterpreterState& state = ev.state;
+  const auto argumentCount = static_cast<std::int32_t>(argumentPositions.size());
 
   // 1. A runaway recursion ends here rather than overflowing the stack.
   const ExpressionWorkspaces::CallGuard guard(state.services.expressionWorkspaces());
@@ -137,7 +139,7 @@ bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, int nameToken,
   if (!state.message.empty()) return false;
 
   // 5. Arguments passed by reference take their final values back.
-  if (!copyArgumentsBack(ev, nameToken, argumentCount)) return false;
+  if (!copyArgumentsBack(ev, argumentPositions)) return false;
 
   // 6. The result is in slot 0; a procedure that left neither a number nor a
   //    string there has no value to give.

@@ -7,6 +7,7 @@
 // slots 1 to n; the procedure's end statement puts its result in slot 0 and
 // the final values of its parameters in slots 1 to n.
 
+#include <span>
 #include <string>
 
 #include "core/ExpressionEvaluation.h"
@@ -31,12 +32,12 @@ struct ProcedureHeader {
 ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& lines,
                                     Position namePosition, std::string& keyword);
 
-// Runs the procedure for the name at token nameToken, whose arguments are in
-// argument slots 1 to argumentCount. Afterwards every argument written as a
-// bare variable name receives its parameter's final value, and the
-// procedure's result is in state.resultValue. False when the call ended with
-// a message.
-bool CallProcedure(Evaluation& evaluation, const ProcedureHeader& header, int nameToken,
-                   int argumentCount);
+// Runs the procedure for a name whose arguments are in argument slots 1 to n,
+// n being the number of argumentPositions (where each argument's text
+// begins). Afterwards every argument written as a bare variable name
+// receives its parameter's final value, and the procedure's result is in
+// state.resultValue. False when the call ended with a message.
+bool CallProcedure(Evaluation& evaluation, const ProcedureHeader& header,
+                   std::span<const Position> argumentPositions);
 
 }  // namespace morvane

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string_view>
 
 #include "core/Messages.h"
@@ -13,8 +14,6 @@
 namespace morvane {
 
 namespace {
-
-enum class Reduction { Parentheses, Power, ProductOrQuotient, Sign, SumOrJoin, Comparison, AndOr, Not };
 
 // One rule: the class patterns it rewrites, and the classes that may not
 // stand right before or right after a match. Every pattern of a rule holds
@@ -72,26 +71,27 @@ bool startsWith(std::string_view text, std::string_view pattern) {
   return true;
 }
 
-struct Match {
-  int first = 0;   // the token where the pattern starts
-  int length = 0;  // the number of tokens it covers
-};
+// The class of token k (1-based) of a class string; cls::None outside it.
+char classAt(std::string_view classes, int k) {
+  return (k >= 1 && k <= static_cast<int>(classes.size())) ? classes[static_cast<std::size_t>(k - 1)]
+                                                           : cls::None;
+}
 
 // The leftmost place where one of the rule's patterns matches and its guards hold.
-Match findLeftmost(const ReductionRule& rule, const TokenList& tokens) {
-  const std::string_view classes = tokens.classes();
-  for (int i = 1; i <= tokens.count(); ++i) {
+ReductionStep findLeftmost(const ReductionRule& rule, std::string_view classes) {
+  const int count = static_cast<int>(classes.size());
+  for (int i = 1; i <= count; ++i) {
     const std::string_view rest = classes.substr(static_cast<std::size_t>(i - 1));
     for (std::string_view pattern : rule.patterns) {
       if (pattern.empty()) break;  // the patterns fill the front of the list
       if (!startsWith(rest, pattern)) continue;
       const int length = static_cast<int>(pattern.size());
-      if (contains(rule.notBefore, tokens.classAt(i - 1))) continue;
-      if (contains(rule.notAfter, tokens.classAt(i + length))) continue;
-      return Match{i, length};
+      if (contains(rule.notBefore, classAt(classes, i - 1))) continue;
+      if (contains(rule.notAfter, classAt(classes, i + length))) continue;
+      return ReductionStep{rule.reduction, i, length};
     }
   }
-  return Match{};
+  return ReductionStep{};
 }
 
 // Which classes a class string holds, to pass over rules that cannot match.
@@ -117,53 +117,52 @@ bool isTrue(const Value& v) { return std::floor(v.number()) != 0; }
 
 Value truthValue(bool b) { return Value::fromLong(b ? True : False); }
 
-class Reducer {
+// Computes one reduction on the values of its matched tokens: m_values[k]
+// belongs to the token of class m_matched[k]. The result is left in
+// m_values[0]; the values of the other tokens may be moved from.
+class ValueReducer {
  public:
-  explicit Reducer(Evaluation& evaluation)
-      : m_tokens(evaluation.tokens()), m_message(evaluation.message()) {}
+  ValueReducer(std::string_view matched, std::span<Value* const> values, std::string& message)
+      : m_matched(matched), m_values(values), m_message(message) {}
 
-  // Applies the rule at the match; false when it fails with a message.
-  bool apply(Reduction reduction, Match m) {
-    const int i = m.first;
+  // The class of the result, or cls::None when it fails with a message.
+  char apply(Reduction reduction) {
     switch (reduction) {
-      case Reduction::Parentheses: return keep(i, i + 1, i + 2);
-      case Reduction::Power: return power(i);
-      case Reduction::ProductOrQuotient: return productOrQuotient(i);
-      case Reduction::Sign: return sign(i);
-      case Reduction::SumOrJoin: return sumOrJoin(i);
-      case Reduction::Comparison: return comparison(i);
-      case Reduction::AndOr: return andOr(i);
-      case Reduction::Not: return negation(i);
+      case Reduction::Parentheses: return keep(1);
+      case Reduction::Power: return power();
+      case Reduction::ProductOrQuotient: return productOrQuotient();
+      case Reduction::Sign: return sign();
+      case Reduction::SumOrJoin: return sumOrJoin();
+      case Reduction::Comparison: return comparison();
+      case Reduction::AndOr: return andOr();
+      case Reduction::Not: return negation();
     }
-    return false;
+    return cls::None;
   }
 
  private:
-  Value& value(int k) { return m_tokens.value(k); }
+  Value& value(std::size_t k) { return *m_values[k]; }
+  char classAt(std::size_t k) const { return m_matched[k]; }
 
-  // The tokens first..last become the single token `operand` stood for.
-  bool keep(int first, int operand, int last) {
-    const char c = m_tokens.classAt(operand);
-    if (operand != first) value(first) = std::move(value(operand));
-    m_tokens.collapse(first, last, c);
-    return true;
+  // The matched tokens become the single token `operand` stood for.
+  char keep(std::size_t operand) {
+    if (operand != 0) value(0) = std::move(value(operand));
+    return classAt(operand);
   }
 
-  // The tokens first..last become one number token.
-  bool number(int first, int last, Value v) {
-    value(first) = std::move(v);
-    m_tokens.collapse(first, last, cls::Number);
-    return true;
+  char number(Value v) {
+    value(0) = std::move(v);
+    return cls::Number;
   }
 
-  bool fail(std::string_view text) {
+  char fail(std::string_view text) {
     m_message = text;
-    return false;
+    return cls::None;
   }
 
-  bool power(int i) {
-    const double a = value(i).number();
-    const double b = value(i + 2).number();
+  char power() {
+    const double a = value(0).number();
+    const double b = value(2).number();
     if (a < 0 && b != std::floor(b)) return fail(msg::IllegalExponentiation);
     if (a != 0 && std::fabs(b * std::log10(std::fabs(a))) > 99) return fail(msg::IllegalExponentiation);
     // Zero has no negative powers.
@@ -176,59 +175,58 @@ class Reducer {
     } else {
       result = std::pow(a, b);
     }
-    return number(i, i + 2, Value::fromDouble(result));
+    return number(Value::fromDouble(result));
   }
 
-  bool productOrQuotient(int i) {
-    const double a = value(i).number();
-    const double b = value(i + 2).number();
-    if (m_tokens.classAt(i + 1) == '*') {
+  char productOrQuotient() {
+    const double a = value(0).number();
+    const double b = value(2).number();
+    if (classAt(1) == '*') {
       const bool tooLarge = (std::fabs(a) > LargestMagnitude && std::fabs(b) > 1) ||
                             (std::fabs(b) > LargestMagnitude && std::fabs(a) > 1);
       if (tooLarge) return fail(msg::IllegalProduct);
-      return number(i, i + 2, Value::fromDouble(a * b));
+      return number(Value::fromDouble(a * b));
     }
     if (std::fabs(b) < SmallestDivisor || (std::fabs(a) > LargestMagnitude && std::fabs(b) < 1)) {
       return fail(msg::IllegalDivision);
     }
-    return number(i, i + 2, Value::fromDouble(a / b));
+    return number(Value::fromDouble(a / b));
   }
 
   // "-" negates its operand, "+" and "&" leave it as it is; the sign is dropped.
-  bool sign(int i) {
-    if (m_tokens.classAt(i) == '-') {
-      Value& operand = value(i + 1);
+  char sign() {
+    if (classAt(0) == '-') {
+      Value& operand = value(1);
       if (operand.kind() == ValueKind::Long && operand.asLong() != std::numeric_limits<std::int32_t>::min()) {
         operand.setLong(-operand.asLong());
       } else {
         operand.setDouble(-operand.number());
       }
     }
-    return keep(i, i + 1, i + 1);
+    return keep(1);
   }
 
-  bool sumOrJoin(int i) {
-    if (m_tokens.classAt(i) == cls::Number) {
-      return number(i, i + 1, Value::fromDouble(value(i).number() + value(i + 1).number()));
+  char sumOrJoin() {
+    if (classAt(0) == cls::Number) {
+      return number(Value::fromDouble(value(0).number() + value(1).number()));
     }
-    const std::string& left = value(i).text();
-    const std::string& right = value(i + 1).text();
+    const std::string& left = value(0).text();
+    const std::string& right = value(1).text();
     std::string joined;
     joined.reserve(left.size() + right.size());
     joined.append(left).append(right);
-    value(i).setString(std::move(joined));
-    m_tokens.collapse(i, i + 1, cls::String);
-    return true;
+    value(0).setString(std::move(joined));
+    return cls::String;
   }
 
-  bool comparison(int i) {
-    const char op = m_tokens.classAt(i + 1);
-    if (m_tokens.classAt(i) == cls::String) {
-      const bool equal = value(i).text() == value(i + 2).text();
-      return number(i, i + 2, truthValue(op == '=' ? equal : !equal));
+  char comparison() {
+    const char op = classAt(1);
+    if (classAt(0) == cls::String) {
+      const bool equal = value(0).text() == value(2).text();
+      return number(truthValue(op == '=' ? equal : !equal));
     }
-    const double a = value(i).number();
-    const double b = value(i + 2).number();
+    const double a = value(0).number();
+    const double b = value(2).number();
     bool holds = false;
     switch (op) {
       case '<': holds = a < b; break;
@@ -239,55 +237,70 @@ class Reducer {
       case cls::NotEqual: holds = a != b; break;
       default: break;
     }
-    return number(i, i + 2, truthValue(holds));
+    return number(truthValue(holds));
   }
 
   // A number is true when its integer part is not 0.
-  bool andOr(int i) {
-    const bool a = isTrue(value(i));
-    const bool b = isTrue(value(i + 2));
-    const bool holds = m_tokens.classAt(i + 1) == cls::And ? (a && b) : (a || b);
-    return number(i, i + 2, truthValue(holds));
+  char andOr() {
+    const bool a = isTrue(value(0));
+    const bool b = isTrue(value(2));
+    const bool holds = classAt(1) == cls::And ? (a && b) : (a || b);
+    return number(truthValue(holds));
   }
 
   // NOT is true only for exactly 0.
-  bool negation(int i) { return number(i, i + 1, truthValue(value(i + 1).number() == 0)); }
+  char negation() { return number(truthValue(value(1).number() == 0)); }
 
-  TokenList& m_tokens;
+  std::string_view m_matched;
+  std::span<Value* const> m_values;
   std::string& m_message;
 };
 
-bool isFinalForm(std::string_view classes) {
+}  // namespace
+
+bool IsFinalForm(std::string_view classes) {
   for (std::string_view form : FinalForms) {
     if (classes.size() == form.size() && startsWith(classes, form)) return true;
   }
   return false;
 }
 
-}  // namespace
+ReductionStep FindReduction(std::string_view classes) {
+  const OperatorSet present(classes);
+  for (const ReductionRule& rule : ReductionRules) {
+    if (!present.holdsAnyOf(rule.operators)) continue;
+    const ReductionStep step = findLeftmost(rule, classes);
+    if (step.length != 0) return step;
+  }
+  return ReductionStep{};
+}
+
+char ApplyReduction(Reduction reduction, std::string_view matched, std::span<Value* const> values,
+                    std::string& message) {
+  return ValueReducer(matched, values, message).apply(reduction);
+}
 
 bool ReduceExpression(Evaluation& evaluation) {
   TokenList& tokens = evaluation.tokens();
-  Reducer reducer(evaluation);
-  while (!isFinalForm(tokens.classes())) {
+  while (!IsFinalForm(tokens.classes())) {
     // 1. Names first, as soon as their arguments are single values.
     const NameOutcome name = ResolveNextName(evaluation);
     if (name == NameOutcome::Failed) return false;
     if (name == NameOutcome::Resolved) continue;
 
     // 2. Then the first rule that matches anywhere.
-    bool reduced = false;
-    const OperatorSet present(tokens.classes());
-    for (const ReductionRule& rule : ReductionRules) {
-      if (!present.holdsAnyOf(rule.operators)) continue;
-      const Match match = findLeftmost(rule, tokens);
-      if (match.length == 0) continue;
-      if (!reducer.apply(rule.reduction, match)) return false;
-      reduced = true;
-      break;
-    }
+    const ReductionStep step = FindReduction(tokens.classes());
     // 3. Nothing applies: the final stage judges what is left.
-    if (!reduced) return true;
+    if (step.length == 0) return true;
+    std::array<Value*, 3> values{};
+    for (int k = 0; k < step.length; ++k) values[static_cast<std::size_t>(k)] = &tokens.value(step.first + k);
+    const std::string_view matched = tokens.classes().substr(static_cast<std::size_t>(step.first - 1),
+                                                              static_cast<std::size_t>(step.length));
+    const char result = ApplyReduction(step.reduction, matched,
+                                       std::span<Value* const>(values.data(), static_cast<std::size_t>(step.length)),
+                                       evaluation.message());
+    if (result == cls::None) return false;
+    tokens.collapse(step.first, step.first + step.length - 1, result);
   }
   return true;
 }

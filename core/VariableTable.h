@@ -19,6 +19,11 @@ struct VariableRecord {
   std::int32_t bound1 = 0;
   std::int32_t bound2 = 0;
   std::int32_t bound3 = 0;
+  // Where the record's block begins: its element (i1, i2, i3) lies in value
+  // slot firstSlot + 1 + offset. The store itself still finds a block by
+  // adding up the sizes before it; this copy serves the fast engine, which
+  // keeps the record a name resolved to and goes straight to its slot.
+  std::size_t firstSlot = 0;
 
   std::int64_t blockSize() const {
     return (std::int64_t{bound1} + 1) * (std::int64_t{bound2} + 1) * (std::int64_t{bound3} + 1);

@@ -167,7 +167,7 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
     table.records.push_back(VariableRecord{std::string(name), suffix,
                                            static_cast<std::int32_t>(bounds[0]),
                                            static_cast<std::int32_t>(bounds[1]),
-                                           static_cast<std::int32_t>(bounds[2])});
+                                           static_cast<std::int32_t>(bounds[2]), oldValueCount - 1});
   } catch (const std::bad_alloc&) {
     table.values.resize(oldValueCount);
     return false;
@@ -245,10 +245,8 @@ std::int32_t RoundHalfToEven(double x) {
   return static_cast<std::int32_t>(rounded);
 }
 
-enum class StoreOutcome { Stored, Overflow, TypeMismatch };
+}  // namespace
 
-// Stores a value into an element of an existing variable, by the record's
-// storage type and the value's kind.
 StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
   if (suffix == DoubleSuffix && value.isNumber()) {
     element = value;  // a Long stays a Long
@@ -267,6 +265,8 @@ StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) 
   }
   return StoreOutcome::TypeMismatch;
 }
+
+namespace {
 
 // ---- Declaration lists -------------------------------------------------------
 

@@ -31,6 +31,12 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
                     std::string& errorText, VariableTable& localTable,
                     VariableTable& globalTable, Value& valueOut, std::string& nameOut);
 
+// Stores a value into an element of an existing variable by the record's
+// storage type ('#', '&' or '$') and the value's kind, as AssignVariable
+// does once it has found the element. The element is unchanged unless Stored.
+enum class StoreOutcome { Stored, Overflow, TypeMismatch };
+StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element);
+
 // Cuts the first item of a declaration list between from and to; returns the
 // type word after AS (upper case) or "DIM".
 std::string ScanDeclarationItem(const ProgramChars& chars, Position from, Position to,

@@ -1,6 +1,7 @@
 #include "exec/ExecuteStatement.h"
 
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "core/Messages.h"
@@ -10,6 +11,7 @@
 #include "exec/DrawStatements.h"
 #include "exec/FileSystemStatements.h"
 #include "exec/Host.h"
+#include "exec/StatementAccelerator.h"
 #include "exec/InstructionFileStatements.h"
 #include "exec/ProcedureStatements.h"
 #include "exec/RunControlStatements.h"
@@ -75,9 +77,9 @@ Completion dispatch(StatementContext& ctx, StatementKind kind) {
   return Completion::PlainExit;
 }
 
-// Reads the current line: keyword, its end, the last significant position and
-// the start of the arguments.
-void readLine(StatementContext& ctx) {
+}  // namespace
+
+StatementKind ReadStatementLine(StatementContext& ctx) {
   const InterpreterState& s = ctx.state;
   StatementKeyword(s.programChars, s.lines, s.currentLine, ctx.keywordEnd, ctx.keyword);
   if (ctx.keyword == "DRAW COORDINATES") ctx.keyword = "DRAWCOORDINATES";
@@ -85,7 +87,35 @@ void readLine(StatementContext& ctx) {
   const Position to = s.lines.lineStart(s.currentLine + 1) - 1;
   ctx.lastPosition = StatementEnd(s.programChars, from, to);
   ctx.argumentStart = FirstNonBlank(s.programChars, ctx.keywordEnd + 1, to);
+  return ClassifyKeyword(ctx.keyword);
 }
+
+namespace {
+
+// The accelerator, when the workspace has one, follows the levels it serves.
+class AcceleratedLevel {
+ public:
+  explicit AcceleratedLevel(StatementContext& ctx) : m_ctx(ctx), m_fast(ctx.workspace.accelerator()) {
+    if (m_fast != nullptr) m_fast->enterLevel(ctx);
+  }
+  ~AcceleratedLevel() {
+    if (m_fast != nullptr) m_fast->leaveLevel(m_ctx);
+  }
+  AcceleratedLevel(const AcceleratedLevel&) = delete;
+  AcceleratedLevel& operator=(const AcceleratedLevel&) = delete;
+
+  StatementKind readLine() { return m_ctx.accelerated ? m_fast->readLine(m_ctx) : ReadStatementLine(m_ctx); }
+  Completion dispatch(StatementKind kind) {
+    if (m_ctx.accelerated) {
+      if (const std::optional<Completion> done = m_fast->execute(m_ctx, kind)) return *done;
+    }
+    return morvane::dispatch(m_ctx, kind);
+  }
+
+ private:
+  StatementContext& m_ctx;
+  StatementAccelerator* m_fast;
+};
 
 // The error exit: outside command mode the message names the editor line and
 // quotes the statement.
@@ -119,10 +149,11 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
   StatementContext ctx{state, workspace, document};
   ctx.entryFlag = EntryFlag::AtEntry;
   ++document.activeRuns;
+  AcceleratedLevel level(ctx);
 
   for (;;) {
     // 1. Read the line.
-    readLine(ctx);
+    const StatementKind kind = level.readLine();
 
     // 2. In single step the line is shown in the editor.
     if (document.runState == RunState::StepOne) highlightLine(ctx);
@@ -165,7 +196,7 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
     // statement into an error of the line.
     Completion completion;
     try {
-      completion = dispatch(ctx, ClassifyKeyword(ctx.keyword));
+      completion = level.dispatch(kind);
     } catch (const std::exception&) {
       completion = Completion::ErrorExit;
     }

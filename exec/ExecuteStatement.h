@@ -4,11 +4,19 @@
 // outcome is state.message ("" = ended normally) and state.currentLine.
 
 #include "core/InterpreterState.h"
+#include "exec/StatementKind.h"
 
 namespace morvane {
 
 class Workspace;
+struct StatementContext;
 
 void ExecuteStatement(InterpreterState& state, Workspace& workspace);
+
+// Reads the current line of ctx.state as the line loop does (step 1): the
+// keyword (with "DRAW COORDINATES" as "DRAWCOORDINATES"), its end, the last
+// significant position and the start of the arguments; answers the
+// statement kind the keyword belongs to.
+StatementKind ReadStatementLine(StatementContext& ctx);
 
 }  // namespace morvane

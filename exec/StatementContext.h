@@ -10,16 +10,14 @@
 
 #include "core/InterpreterState.h"
 #include "core/RunState.h"
+#include "exec/Completion.h"
 #include "exec/Document.h"
 #include "exec/Workspace.h"
 
 namespace morvane {
 
-enum class [[nodiscard]] Completion {
-  NextLine,   // the loop continues at state.currentLine
-  ErrorExit,  // state.message holds the error text; it is decorated and the level returns
-  PlainExit,  // the level returns with state.message as it is
-};
+class AcceleratedProgram;
+
 
 // How the line was entered. A procedure header reached with AtEntry is the
 // procedure being entered; reached otherwise it ends the level.
@@ -44,6 +42,10 @@ struct StatementContext {
   Position argumentStart = 0;  // the first character of the arguments, 0 if none
   RunState lineMode = RunState::Running;  // StepOne for single step and command mode
   EntryFlag entryFlag = EntryFlag::AtEntry;
+  // What the workspace's accelerator keeps of this level's program; none
+  // when every line of the level runs through the literal sections.
+  AcceleratedProgram* accelerated = nullptr;
+
   std::string currentName;     // the name read by the evaluator's last variable operation
   Value scratch;               // the evaluator's scratch value
 

@@ -74,6 +74,15 @@ bool Workspace::readWholeFile(std::string_view path, std::string& content) {
   return read;
 }
 
+// The fixed moment: half past noon and a half second, on the second of January 2026.
+double Workspace::secondsSinceMidnight() {
+  return m_clockFixed ? 45000.5 : EngineServices::secondsSinceMidnight();
+}
+
+std::string Workspace::timeOfDayText() { return m_clockFixed ? "12:30:00" : EngineServices::timeOfDayText(); }
+
+std::string Workspace::dateText() { return m_clockFixed ? "01/02/26" : EngineServices::dateText(); }
+
 void Workspace::displaytext(std::int32_t windowIndex, std::string_view text) {
   if (isOpen(windowIndex)) document(windowIndex).protocol.displaytext(text);
 }

@@ -13,6 +13,7 @@
 #include "exec/Document.h"
 #include "exec/FileTable.h"
 #include "exec/Host.h"
+#include "exec/StatementAccelerator.h"
 #include "graphics/DrawingState.h"
 
 namespace morvane {
@@ -22,6 +23,10 @@ class Workspace final : public EngineServices {
   explicit Workspace(SystemHost& system) : m_system(system) {}
 
   SystemHost& system() { return m_system; }
+  // The faster engine the executor hands its lines to, or none: then every
+  // line runs through the literal sections alone.
+  StatementAccelerator* accelerator() { return m_accelerator; }
+  void setAccelerator(StatementAccelerator* accelerator) { m_accelerator = accelerator; }
   VariableTable& globals() { return m_globals; }
   SharedDrawingState& drawing() { return m_drawing; }
   // The open text files of every window and run; they are closed, and what
@@ -45,12 +50,20 @@ class Workspace final : public EngineServices {
   std::string inputBox(std::string_view prompt, std::string_view caption) override {
     return m_system.inputBox(prompt, caption);
   }
+  // A clock that always reads the same moment, so that two runs of a
+  // program that asks for TIMER, TIME or DATE can be compared.
+  void fixClock() { m_clockFixed = true; }
+  double secondsSinceMidnight() override;
+  std::string timeOfDayText() override;
+  std::string dateText() override;
   // FILE reads through the number the system keeps for it, closed again on
   // every path.
   bool readWholeFile(std::string_view path, std::string& content) override;
 
  private:
   SystemHost& m_system;
+  StatementAccelerator* m_accelerator = nullptr;
+  bool m_clockFixed = false;
   VariableTable m_globals;
   SharedDrawingState m_drawing;
   FileTable m_files;

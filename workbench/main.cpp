@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "exec/Workspace.h"
+#include "fast/EngineChoice.h"
 #include "workbench/EventLoopSystem.h"
 #include "workbench/MainWindow.h"
 #include "workbench/Pictures.h"
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
   morvane::SettingsStore settings;
   morvane::EventLoopSystem system(settings);
   morvane::Workspace workspace(system);
+  // The fast engine unless MORVANE_ENGINE=literal asks for the literal one.
+  const auto accelerator = morvane::MakeAccelerator(morvane::EngineChoiceFromEnvironment());
+  workspace.setAccelerator(accelerator.get());
 
   morvane::MainWindow frame(workspace, settings);
   system.setFrame(&frame);

@@ -1,0 +1,78 @@
+#pragma once
+// What the fast engine keeps of one program store while levels run it: each
+// logical line's decode (keyword, kind, positions) and each expression's
+// compiled form. All of it is derived from the program text alone, which
+// does not change while a level runs it (names are upper-cased in the store
+// as they are scanned, which changes neither a keyword nor a token). It is
+// made when the first level enters the store and dropped when the last one
+// leaves, so an edit, a new RUN, a typed command or an instruction file
+// always starts from nothing.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Expression.h"
+#include "exec/StatementKind.h"
+#include "fast/CompiledExpression.h"
+#include "prepare/LineTable.h"
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+// One expression of the text, as the statements evaluate it.
+struct ExpressionEntry {
+  Position from = 0;
+  Position to = 0;
+  ExpressionModeKind mode = ExpressionModeKind::Get;
+  bool literalOnly = false;  // it does not scan, or is too long: always literal
+  bool compiled = false;     // `expression` holds its compiled form
+  CompiledExpression expression;
+  // Names whose values had another class than the compiler expected; the
+  // next compilation expects these. After a few surprises the expression
+  // stays literal.
+  std::vector<std::pair<Position, char>> observedClasses;
+  int recompilations = 0;
+};
+
+// The literal line loop's reading of one logical line.
+struct LineDecode {
+  bool decoded = false;
+  StatementKind kind = StatementKind::Other;
+  std::string keyword;
+  Position keywordEnd = 0;
+  Position lastPosition = 0;
+  Position argumentStart = 0;
+  std::vector<std::unique_ptr<ExpressionEntry>> expressions;
+};
+
+class AcceleratedProgram {
+ public:
+  AcceleratedProgram(const ProgramChars& chars, const LineTable& lines);
+
+  bool serves(const ProgramChars& chars, const LineTable& lines) const {
+    return &chars == m_chars && &lines == m_lines;
+  }
+  const ProgramChars& chars() const { return *m_chars; }
+
+  // The decode of line s, or nullptr for a line outside the table.
+  LineDecode* line(LineNumber s) {
+    return (s >= 1 && static_cast<std::size_t>(s) < m_decodes.size()) ? &m_decodes[static_cast<std::size_t>(s)]
+                                                                       : nullptr;
+  }
+
+  // The entry of the expression from..to in this mode, evaluated on line s;
+  // nullptr when the range does not lie on that line.
+  ExpressionEntry* expression(LineNumber s, Position from, Position to, ExpressionModeKind mode);
+
+  int activeLevels = 0;
+
+ private:
+  const ProgramChars* m_chars;
+  const LineTable* m_lines;
+  std::vector<LineDecode> m_decodes;
+};
+
+}  // namespace morvane

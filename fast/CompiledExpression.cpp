@@ -1,0 +1,289 @@
+#include "fast/CompiledExpression.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/BuiltinFunctions.h"
+#include "core/EngineServices.h"
+#include "core/Messages.h"
+#include "core/NameResolution.h"
+#include "core/Variables.h"
+
+namespace morvane {
+
+namespace {
+
+// The built-in functions whose value is a string.
+bool givesString(std::string_view name) {
+  for (std::string_view s : {"INPUTBOX", "FILE", "TIME", "DATE", "VERSION", "FORMAT", "CHR", "STR", "LCASE",
+                             "UCASE", "MID", "STRCHR"}) {
+    if (name == s) return true;
+  }
+  return false;
+}
+
+// The class a reduction leaves, which depends on the matched classes alone.
+char resultClassOf(Reduction reduction, std::string_view matched) {
+  switch (reduction) {
+    case Reduction::Parentheses:
+    case Reduction::Sign: return matched[1];
+    case Reduction::SumOrJoin: return matched[0];
+    default: return cls::Number;
+  }
+}
+
+// Replaces the tokens first..last of a class string (and their slots) by one.
+void collapse(std::string& classes, std::vector<Slot>& slots, int first, int last, char c) {
+  classes[static_cast<std::size_t>(first - 1)] = c;
+  const auto from = static_cast<std::ptrdiff_t>(first);
+  const auto to = static_cast<std::ptrdiff_t>(last);
+  classes.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
+  slots.erase(slots.begin() + from, slots.begin() + to);
+}
+
+constexpr std::array<std::string_view, 4> AssignmentForms = {"F:Z", "F(Z):Z", "F(Z,Z):Z", "F(Z,Z,Z):Z"};
+
+}  // namespace
+
+CompiledExpression::Compiled CompiledExpression::compile(
+    Evaluation& ev, std::span<const std::pair<Position, char>> expectedClasses) {
+  TokenList& tokens = ev.tokens();
+  const int count = tokens.count();
+  if (count > MaxTokens) return Compiled::TooLong;
+  InterpreterState& state = ev.state;
+  ProgramChars& chars = state.programChars;
+
+  m_tokenCount = count;
+  m_positions.assign(static_cast<std::size_t>(count) + 1, 0);
+  m_constants.clear();
+  m_names.clear();
+  m_reductions.clear();
+  m_steps.clear();
+
+  std::string classes(tokens.classes());
+  std::vector<Slot> live;
+  for (int k = 1; k <= count; ++k) {
+    live.push_back(static_cast<Slot>(k));
+    m_positions[static_cast<std::size_t>(k)] = tokens.position(k);
+    const char c = tokens.classAt(k);
+    if (c == cls::Number || c == cls::String) m_constants.push_back({static_cast<Slot>(k), tokens.value(k)});
+  }
+
+  // The reducer's own decisions, step by step, on the class string.
+  const bool targetFirst = !ev.mode.isGet();
+  while (!IsFinalForm(classes)) {
+    const ReadyName ready = FindReadyName(classes, targetFirst);
+    if (ready.token != 0) {
+      NameStep name;
+      name.nameSlot = live[static_cast<std::size_t>(ready.token - 1)];
+      name.position = m_positions[static_cast<std::size_t>(name.nameSlot)];
+      name.argumentCount = ready.argumentCount;
+      for (int a = 1; a <= ready.argumentCount; ++a) {
+        const Slot slot = live[static_cast<std::size_t>(ready.token + 2 * a - 1)];
+        name.argumentSlots.push_back(slot);
+        name.argumentPositions.push_back(m_positions[static_cast<std::size_t>(slot)]);
+      }
+      name.standsAlone = StandsAloneAsArgument(classes, ready.token);
+      name.variable.bind(chars, name.position);
+      name.builtin = FindBuiltinFunction(chars, name.position);
+      name.procedure = FindProcedureHeader(chars, state.lines, name.position, ev.workspace.keyword);
+      name.expectedClass = cls::Number;
+      bool known = false;
+      for (const auto& [position, c] : expectedClasses) {
+        if (position == name.position) {
+          name.expectedClass = c;
+          known = true;
+        }
+      }
+      if (!known) {
+        const VariableReference::Found variable =
+            name.variable.find(state.localTable, state.services.globalTable());
+        if (variable.record != nullptr) {
+          if (variable.record->suffix == '$') name.expectedClass = cls::String;
+        } else if (name.builtin != NoBuiltinFunction) {
+          if (givesString(name.variable.name())) name.expectedClass = cls::String;
+        } else if (chars.at(name.position + static_cast<Position>(name.variable.name().size())) == '$') {
+          name.expectedClass = cls::String;
+        }
+      }
+      name.before = Snapshot{classes, live, ready.token, ready.lastToken};
+      collapse(classes, live, ready.token, ready.lastToken, name.expectedClass);
+      m_steps.push_back(Step{true, static_cast<int>(m_names.size())});
+      m_names.push_back(std::move(name));
+      continue;
+    }
+    const ReductionStep found = FindReduction(classes);
+    if (found.length == 0) break;
+    ReduceStep reduce;
+    reduce.reduction = found.reduction;
+    reduce.length = static_cast<std::uint8_t>(found.length);
+    for (int k = 0; k < found.length; ++k) {
+      reduce.matched[k] = classes[static_cast<std::size_t>(found.first - 1 + k)];
+      reduce.slots[k] = live[static_cast<std::size_t>(found.first - 1 + k)];
+    }
+    const char result = resultClassOf(found.reduction, std::string_view(reduce.matched, reduce.length));
+    collapse(classes, live, found.first, found.first + found.length - 1, result);
+    m_steps.push_back(Step{false, static_cast<int>(m_reductions.size())});
+    m_reductions.push_back(reduce);
+  }
+
+  // The final stage: assignment treats strings and numbers alike.
+  if (classes.back() == cls::String) classes.back() = cls::Number;
+  m_final = Final::SyntaxError;
+  if (ev.mode.isGet()) {
+    if (classes == "Z") {
+      m_final = Final::Value;
+      m_resultSlot = live[0];
+    }
+  } else {
+    for (std::string_view form : AssignmentForms) {
+      if (classes != form) continue;
+      m_final = Final::Assign;
+      m_resultSlot = live.back();
+      m_indexCount = (static_cast<int>(live.size()) - 3) / 2;
+      for (int i = 0; i < m_indexCount; ++i) m_indexSlots[i] = live[static_cast<std::size_t>(2 + 2 * i)];
+      m_targetPosition = m_positions[static_cast<std::size_t>(live[0])];
+      m_target.bind(chars, m_targetPosition);
+    }
+  }
+  return Compiled::Yes;
+}
+
+void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slots,
+                                std::pair<Position, char>& surprise) {
+  InterpreterState& state = ev.state;
+  for (const Constant& constant : m_constants) slots[static_cast<std::size_t>(constant.slot)] = constant.value;
+
+  for (const Step& step : m_steps) {
+    if (step.isName) {
+      NameStep& name = m_names[static_cast<std::size_t>(step.index)];
+      // The arguments go to argument slots 1 to n, as the reducer hands them.
+      for (int a = 0; a < name.argumentCount; ++a) {
+        state.argValues[static_cast<std::size_t>(a + 1)] =
+            std::move(slots[static_cast<std::size_t>(name.argumentSlots[static_cast<std::size_t>(a)])]);
+      }
+      state.argCount = name.argumentCount;
+      Value result;
+      if (!resolve(ev, name, slots, result)) return;
+      const char actual = result.isString() ? cls::String : cls::Number;
+      slots[static_cast<std::size_t>(name.nameSlot)] = std::move(result);
+      if (actual != name.expectedClass) {
+        surprise = {name.position, actual};
+        handOver(ev, name, slots, actual);
+        return;
+      }
+      continue;
+    }
+    const ReduceStep& reduce = m_reductions[static_cast<std::size_t>(step.index)];
+    std::array<Value*, 3> values{};
+    for (int k = 0; k < reduce.length; ++k) {
+      values[static_cast<std::size_t>(k)] = &slots[static_cast<std::size_t>(reduce.slots[k])];
+    }
+    if (ApplyReduction(reduce.reduction, std::string_view(reduce.matched, reduce.length),
+                       std::span<Value* const>(values.data(), reduce.length), state.message) == cls::None) {
+      return;
+    }
+  }
+  if (ev.mode.isGet()) {
+    finishGet(ev, slots);
+  } else {
+    finishSet(ev, slots);
+  }
+}
+
+bool CompiledExpression::resolve(Evaluation& ev, NameStep& name, std::vector<Value>& slots, Value& result) {
+  (void)slots;
+  InterpreterState& state = ev.state;
+  VariableTable& globals = state.services.globalTable();
+  const auto arguments = static_cast<std::size_t>(name.argumentCount);
+  // 1. A variable: the element its record holds.
+  if (name.argumentCount <= 3) {
+    const VariableReference::Found found =
+        name.variable.element(state.localTable, globals, std::span<const Value>(state.argValues).subspan(1, arguments));
+    if (found.element != nullptr) {
+      ev.currentName = name.variable.name();
+      state.argValues[0] = *found.element;
+      result = *found.element;
+      return true;
+    }
+  }
+  // 2. No variable: the built-in function of the name.
+  if (name.builtin != NoBuiltinFunction) {
+    ev.currentName = name.variable.name();
+    result = CallBuiltinFunctionAt(name.builtin, state.argValues, name.argumentCount, state.message,
+                                   state.services);
+    return state.message.empty();
+  }
+  // 3. Nor a built-in: the procedure of the name.
+  if (name.procedure.line != 0) {
+    ev.currentName = name.variable.name();
+    if (!CallProcedure(ev, name.procedure, name.argumentPositions)) return false;
+    result = state.resultValue;
+    return true;
+  }
+  // 4., 5. A new variable, or no such name: as the reducer does it.
+  const NameReference reference{name.position, name.argumentCount, name.standsAlone, name.argumentPositions};
+  return ResolveName(ev, reference, result) == NameOutcome::Resolved;
+}
+
+void CompiledExpression::handOver(Evaluation& ev, const NameStep& name, std::vector<Value>& slots, char actual) {
+  TokenList& tokens = ev.tokens();
+  tokens.clear();
+  const Snapshot& before = name.before;
+  for (std::size_t k = 0; k < before.slots.size(); ++k) {
+    const auto slot = static_cast<std::size_t>(before.slots[k]);
+    tokens.append(before.classes[k], m_positions[slot]);
+    tokens.value(tokens.count()) = std::move(slots[slot]);
+  }
+  tokens.collapse(before.readyToken, before.readyLast, actual);
+  ReduceAndFinishExpression(ev);
+}
+
+void CompiledExpression::finishGet(Evaluation& ev, std::vector<Value>& slots) {
+  if (m_final != Final::Value) {
+    ev.message() = msg::SyntaxError;
+    return;
+  }
+  Value& result = slots[static_cast<std::size_t>(m_resultSlot)];
+  if (!result.isNumber() && !result.isString()) {
+    ev.message() = msg::WrongType;
+    return;
+  }
+  ev.state.resultValue = std::move(result);
+}
+
+void CompiledExpression::finishSet(Evaluation& ev, std::vector<Value>& slots) {
+  if (m_final != Final::Assign) {
+    ev.message() = msg::SyntaxError;
+    return;
+  }
+  InterpreterState& state = ev.state;
+  VariableTable& globals = state.services.globalTable();
+  std::array<Value, 4> indexList;
+  indexList[0] = std::move(slots[static_cast<std::size_t>(m_resultSlot)]);
+  for (int i = 0; i < m_indexCount; ++i) {
+    indexList[static_cast<std::size_t>(i + 1)] = std::move(slots[static_cast<std::size_t>(m_indexSlots[i])]);
+  }
+  // The element of an existing variable takes the value by its storage
+  // type; everything else (a new variable, a wrong suffix or index, a value
+  // that does not fit) is the store's own business, messages included.
+  const VariableReference::Found found = m_target.element(
+      state.localTable, globals, std::span<const Value>(indexList).subspan(1, static_cast<std::size_t>(m_indexCount)));
+  const bool suffixFits =
+      found.record != nullptr && (m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix);
+  if (found.element != nullptr && suffixFits &&
+      StoreByRecordType(found.record->suffix, indexList[0], *found.element) == StoreOutcome::Stored) {
+    ev.currentName = m_target.name();
+  } else {
+    AssignVariable(m_targetPosition, state.programChars, IndexList(indexList), m_indexCount, state.message,
+                   state.localTable, globals, ev.variableValue, ev.currentName);
+    if (ev.failed()) return;
+  }
+  state.resultValue = std::move(indexList[0]);
+  for (int i = 1; i <= m_indexCount; ++i) {
+    state.argValues[static_cast<std::size_t>(i)] = indexList[static_cast<std::size_t>(i)];
+  }
+  state.argCount = m_indexCount;
+}
+
+}  // namespace morvane

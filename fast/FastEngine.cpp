@@ -1,0 +1,125 @@
+#include "fast/FastEngine.h"
+
+#include <algorithm>
+
+#include "core/EngineServices.h"
+#include "core/ExpressionScanner.h"
+#include "exec/ExecuteStatement.h"
+#include "exec/StatementContext.h"
+#include "exec/Workspace.h"
+
+namespace morvane {
+
+namespace {
+
+// After this many surprises an expression is left to the literal evaluator.
+constexpr int MaxRecompilations = 4;
+
+}  // namespace
+
+void FastEngine::enterLevel(StatementContext& ctx) {
+  const InterpreterState& state = ctx.state;
+  for (const std::unique_ptr<AcceleratedProgram>& program : m_programs) {
+    if (program->serves(state.programChars, state.lines)) {
+      ++program->activeLevels;
+      ctx.accelerated = program.get();
+      return;
+    }
+  }
+  m_programs.push_back(std::make_unique<AcceleratedProgram>(state.programChars, state.lines));
+  m_programs.back()->activeLevels = 1;
+  ctx.accelerated = m_programs.back().get();
+}
+
+void FastEngine::leaveLevel(StatementContext& ctx) {
+  AcceleratedProgram* program = ctx.accelerated;
+  ctx.accelerated = nullptr;
+  if (program == nullptr || --program->activeLevels > 0) return;
+  // No level runs the store any more: what was derived from it goes.
+  std::erase_if(m_programs, [program](const std::unique_ptr<AcceleratedProgram>& p) { return p.get() == program; });
+}
+
+StatementKind FastEngine::readLine(StatementContext& ctx) {
+  LineDecode* decode = ctx.accelerated->line(ctx.state.currentLine);
+  if (decode == nullptr) return ReadStatementLine(ctx);
+  if (!decode->decoded) {
+    decode->kind = ReadStatementLine(ctx);
+    decode->keyword = ctx.keyword;
+    decode->keywordEnd = ctx.keywordEnd;
+    decode->lastPosition = ctx.lastPosition;
+    decode->argumentStart = ctx.argumentStart;
+    decode->decoded = true;
+    return decode->kind;
+  }
+  ctx.keyword = decode->keyword;
+  ctx.keywordEnd = decode->keywordEnd;
+  ctx.lastPosition = decode->lastPosition;
+  ctx.argumentStart = decode->argumentStart;
+  return decode->kind;
+}
+
+std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKind kind) {
+  (void)ctx;
+  (void)kind;
+  return std::nullopt;
+}
+
+bool FastEngine::evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {
+  EvaluateExpression(ctx.state, from, to, ctx.currentName, ctx.scratch, mode, ctx.lineMode);
+  return ctx.state.message.empty();
+}
+
+std::vector<Value>& FastEngine::slotsAtDepth(int depth, int count) {
+  while (static_cast<int>(m_slots.size()) < depth) m_slots.push_back(std::make_unique<std::vector<Value>>());
+  std::vector<Value>& slots = *m_slots[static_cast<std::size_t>(depth - 1)];
+  if (static_cast<int>(slots.size()) < count) slots.resize(static_cast<std::size_t>(count));
+  return slots;
+}
+
+bool FastEngine::evaluate(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {
+  InterpreterState& state = ctx.state;
+  // Declarations are rare and stay literal; so does a store the level does
+  // not run (the statement buffer of INPUT).
+  if (mode.kind() == ExpressionModeKind::Declare || !ctx.accelerated->serves(state.programChars, state.lines)) {
+    return evaluateLiterally(ctx, from, to, mode);
+  }
+  ExpressionEntry* entry = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
+  if (entry == nullptr || entry->literalOnly) return evaluateLiterally(ctx, from, to, mode);
+
+  // As EvaluateExpression begins.
+  state.message.clear();
+  if (state.argValues.size() < TopLevelArgumentSlots) state.argValues.resize(TopLevelArgumentSlots);
+  ExpressionWorkspaces& workspaces = state.services.expressionWorkspaces();
+  ExpressionWorkspaces::Lease lease(workspaces);
+  Evaluation ev{state, lease.workspace(), ctx.currentName, ctx.scratch, mode, ctx.lineMode};
+
+  if (!entry->compiled) {
+    // The first evaluation scans as the literal one does, then compiles the
+    // tokens before reducing them.
+    ScanExpression(state.programChars, from, to, !mode.isGet(), ev.tokens(), state.message);
+    if (ev.failed()) {
+      entry->literalOnly = true;
+      return false;
+    }
+    if (entry->expression.compile(ev, entry->observedClasses) != CompiledExpression::Compiled::Yes) {
+      entry->literalOnly = true;
+      ReduceAndFinishExpression(ev);
+      return !ev.failed();
+    }
+    entry->compiled = true;
+  }
+
+  std::vector<Value>& slots = slotsAtDepth(workspaces.depth(), entry->expression.slotCount());
+  std::pair<Position, char> surprise{0, ' '};
+  entry->expression.replay(ev, slots, surprise);
+  if (surprise.first != 0) {
+    // A name gave a value of another class than expected: compile again,
+    // expecting it, unless the expression keeps changing its mind.
+    entry->observedClasses.push_back(surprise);
+    entry->compiled = false;
+    if (++entry->recompilations > MaxRecompilations) entry->literalOnly = true;
+  }
+  return !ev.failed();
+}
+
+}  // namespace morvane

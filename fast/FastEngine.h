@@ -1,0 +1,36 @@
+#pragma once
+// The fast engine: the statement accelerator of this folder. It keeps, per
+// program store, what the literal engine derives again on every line (see
+// AcceleratedProgram) and replays compiled expressions (CompiledExpression),
+// and leaves to the literal sections whatever it does not cover.
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "exec/StatementAccelerator.h"
+#include "fast/AcceleratedProgram.h"
+
+namespace morvane {
+
+class FastEngine final : public StatementAccelerator {
+ public:
+  void enterLevel(StatementContext& ctx) override;
+  void leaveLevel(StatementContext& ctx) override;
+  StatementKind readLine(StatementContext& ctx) override;
+  std::optional<Completion> execute(StatementContext& ctx, StatementKind kind) override;
+  bool evaluate(StatementContext& ctx, Position from, Position to, ExpressionMode mode) override;
+
+  // The programs levels run now (for tests: none once every run has ended).
+  std::size_t programCount() const { return m_programs.size(); }
+
+ private:
+  bool evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode);
+  std::vector<Value>& slotsAtDepth(int depth, int count);
+
+  std::vector<std::unique_ptr<AcceleratedProgram>> m_programs;
+  // The replay's values, one array per nesting level of evaluations.
+  std::vector<std::unique_ptr<std::vector<Value>>> m_slots;
+};
+
+}  // namespace morvane

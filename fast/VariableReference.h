@@ -1,0 +1,57 @@
+#pragma once
+// A name of the program text as the variable store reads it, with the record
+// it resolved to last time. The store searches every table by name on every
+// access; a reference remembers the table and the record instead and checks
+// that the record still carries its name. Names are unique within a table
+// and records are never removed one by one, so a record that carries the
+// name is the variable; a cleared or fresh table simply fails the check and
+// is searched again.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "core/VariableTable.h"
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+class VariableReference {
+ public:
+  // Reads the name at `position` as the store does (the first character
+  // whatever it is, then letters, digits and "_") and the suffix after it.
+  void bind(const ProgramChars& chars, Position position);
+
+  const std::string& name() const { return m_name; }
+  // The storage type the reference writes after the name ('#', '&', '$'),
+  // or ' ' when it writes none.
+  char suffix() const { return m_suffix; }
+
+  // The variable the name stands for: the local one, else the global one.
+  struct Found {
+    VariableRecord* record = nullptr;
+    Value* element = nullptr;  // set only when the indices address an element
+  };
+  Found find(VariableTable& localTable, VariableTable& globalTable);
+
+  // The variable and its element at the given indices when the variable
+  // exists and every index is a whole number from 0 to its bound; no
+  // element otherwise (then the store's own operations decide what happens).
+  Found element(VariableTable& localTable, VariableTable& globalTable, std::span<const Value> indices);
+
+ private:
+  enum class Table : std::uint8_t { Unknown, Local, Global };
+
+  bool carriesName(const VariableTable& table, std::size_t record) const {
+    return record < table.records.size() && table.records[record].name == m_name;
+  }
+  std::size_t search(const VariableTable& table) const;
+
+  std::string m_name;
+  char m_suffix = ' ';
+  Table m_table = Table::Unknown;
+  std::size_t m_record = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,170 @@
+// The fast engine against the literal one, in process: random well-formed
+// programs (RandomProgram) and the robustness test's random texts run in
+// two windows of their own, one per engine, and everything the windows show
+// must agree: every change of the protocol, the run's message, the lines
+// highlighted in single step, the drawing calls and the variables left.
+// MORVANE_DIFFERENTIAL_SEED and MORVANE_DIFFERENTIAL_PROGRAMS choose other
+// programs and more of them (tools/differential.sh).
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "FakeHosts.h"
+#include "RandomProgram.h"
+#include "core/NumberText.h"
+#include "exec/ProtocolBuffer.h"
+#include "exec/RunControl.h"
+#include "fast/FastEngine.h"
+
+namespace morvane {
+namespace {
+
+using testing::FakeDocumentHost;
+using testing::FakeSystem;
+using testing::RandomProgram;
+
+int fromEnvironment(const char* name, int otherwise) {
+  const char* text = std::getenv(name);
+  return text != nullptr ? std::atoi(text) : otherwise;
+}
+
+// Every change of a protocol, written down.
+class ProtocolLog final : public ProtocolView {
+ public:
+  void protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit, std::string_view text) override {
+    log += std::to_string(static_cast<int>(edit));
+    log += text;
+    log += '|';
+    log += std::to_string(protocol.cursor());
+    log += '\n';
+  }
+  std::string log;
+};
+
+// One window with its own workspace, run by one engine.
+class EngineWindow {
+ public:
+  explicit EngineWindow(bool fast) : m_workspace(m_system) {
+    if (fast) {
+      m_engine = std::make_unique<FastEngine>();
+      m_workspace.setAccelerator(m_engine.get());
+    }
+    m_control = std::make_unique<RunControl>(m_workspace, m_workspace.openDocument(m_window));
+    m_control->document().protocol.setView(&m_protocol);
+    // Every step is confirmed at once; a run that yields too often is stopped.
+    m_system.onYield = [this] {
+      Document& d = m_control->document();
+      if (++m_yields > 3000 || d.runState == RunState::WaitingForInput) {
+        m_control->Text2_KeyDown(KeyCode::CtrlBreak);
+      } else if (d.runState == RunState::WaitingForStep) {
+        m_control->Text2_KeyDown(KeyCode::F8Go);
+      }
+    };
+  }
+
+  void run(const std::string& program, KeyCode key) {
+    m_yields = 0;
+    m_window.program = program;
+    m_control->Text2_KeyDown(key);
+  }
+
+  void type(const std::string& line) {
+    m_yields = 0;
+    for (char c : line) m_control->Text2_KeyPress(static_cast<unsigned char>(c));
+    m_control->Text2_KeyPress(static_cast<int>(KeyAscii::Enter));
+  }
+
+  // What the window shows and keeps, as one text.
+  std::string observed() {
+    const Document& d = m_control->document();
+    std::string text = m_protocol.log;
+    text += "\nmessage: " + d.message + "\nstate: " + std::to_string(number(d.runState));
+    text += "\nselections:";
+    for (const auto& s : m_window.selections) text += " " + std::to_string(s.start) + "+" + std::to_string(s.length);
+    text += "\ndrawing:";
+    for (const std::string& call : m_window.drawing.recorder.calls()) text += " " + call;
+    text += "\nvariables:";
+    for (const VariableTable* table : {&d.localTable, static_cast<const VariableTable*>(&m_workspace.globals())}) {
+      for (std::size_t k = 1; k < table->records.size(); ++k) text += " " + table->records[k].name + table->records[k].suffix;
+      for (std::size_t k = 1; k < table->values.size(); ++k) text += " [" + NumberText(table->values[k]) + "]";
+    }
+    return text;
+  }
+
+  std::size_t programsKept() const { return m_engine ? m_engine->programCount() : 0; }
+
+ private:
+  FakeSystem m_system;
+  FakeDocumentHost m_window;
+  Workspace m_workspace;
+  std::unique_ptr<FastEngine> m_engine;
+  std::unique_ptr<RunControl> m_control;
+  ProtocolLog m_protocol;
+  int m_yields = 0;
+};
+
+class DifferentialTest : public ::testing::Test {
+ protected:
+  void expectSameRun(const std::string& program, KeyCode key) {
+    literal.run(program, key);
+    fast.run(program, key);
+    ASSERT_EQ(literal.observed(), fast.observed()) << "program:\n" << program;
+    EXPECT_EQ(fast.programsKept(), 0u) << "a program was kept after its run";
+  }
+
+  EngineWindow literal{false};
+  EngineWindow fast{true};
+};
+
+TEST_F(DifferentialTest, RandomProgramsRunAlikeFreelyAndInSingleStep) {
+  const int seed = fromEnvironment("MORVANE_DIFFERENTIAL_SEED", 20261209);
+  const int programs = fromEnvironment("MORVANE_DIFFERENTIAL_PROGRAMS", 300);
+  RandomProgram generator(static_cast<unsigned>(seed));
+  for (int i = 0; i < programs; ++i) {
+    expectSameRun(generator.program(), i % 5 == 4 ? KeyCode::F8Go : KeyCode::F5Run);
+    if (HasFatalFailure()) return;
+  }
+}
+
+TEST_F(DifferentialTest, TypedCommandsRunAlike) {
+  RandomProgram generator(static_cast<unsigned>(fromEnvironment("MORVANE_DIFFERENTIAL_SEED", 7)));
+  const int commands = fromEnvironment("MORVANE_DIFFERENTIAL_PROGRAMS", 300);
+  // A program first, so that the commands find variables and arrays.
+  expectSameRun(generator.program(), KeyCode::F5Run);
+  for (int i = 0; i < commands; ++i) {
+    const std::string line = generator.commandLine();
+    literal.type(line);
+    fast.type(line);
+    ASSERT_EQ(literal.observed(), fast.observed()) << "command: " << line;
+  }
+}
+
+// A value that changes its kind between runs of one expression: the replay
+// hands over to the literal reducer where the classes part.
+TEST_F(DifferentialTest, NamesThatChangeTheirKindAreFollowed) {
+  // DIM of a variable with the same shape may change its type.
+  expectSameRun(
+      "V = 1\r\nFOR I = 1 TO 4\r\n  PRINT V + V; I\r\n  IF I = 2 THEN DIM V AS STRING\r\n"
+      "  IF I = 3 THEN DIM V AS DOUBLE\r\nNEXT I\r\n",
+      KeyCode::F5Run);
+  // A function's value is the kind its result variable has.
+  expectSameRun(
+      "FOR I = 1 TO 3\r\n  PRINT W(I) + W(I)\r\nNEXT I\r\nEND\r\n"
+      "FUNCTION W(K)\r\n  IF K = 2 THEN DIM W AS STRING\r\nEND FUNCTION\r\n",
+      KeyCode::F5Run);
+}
+
+// Declarations, resets and tables that are emptied under a kept reference.
+TEST_F(DifferentialTest, ReferencesSurviveResetAndRedeclaration) {
+  expectSameRun(
+      "DIM A(3)\r\nFOR I = 0 TO 3\r\n  A(I) = I * 2\r\nNEXT I\r\nB = A(2)\r\n"
+      "RESET\r\nDIM Z(5)\r\nDIM A(1)\r\nA(1) = 7\r\nPRINT A(1); B\r\n",
+      KeyCode::F5Run);
+  expectSameRun("GLOBAL G = 1\r\nPRINT G\r\nLOCAL G\r\nG = 2\r\nPRINT G\r\n", KeyCode::F5Run);
+}
+
+}  // namespace
+}  // namespace morvane
