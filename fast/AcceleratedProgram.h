@@ -17,6 +17,7 @@
 #include "core/Expression.h"
 #include "exec/StatementKind.h"
 #include "fast/CompiledExpression.h"
+#include "fast/FastStatements.h"
 #include "prepare/LineTable.h"
 #include "prepare/ProgramChars.h"
 
@@ -45,6 +46,8 @@ struct LineDecode {
   Position keywordEnd = 0;
   Position lastPosition = 0;
   Position argumentStart = 0;
+  bool controlDecoded = false;
+  ControlDecode control;
   std::vector<std::unique_ptr<ExpressionEntry>> expressions;
 };
 

@@ -59,9 +59,13 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
 }
 
 std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKind kind) {
-  (void)ctx;
-  (void)kind;
-  return std::nullopt;
+  LineDecode* decode = ctx.accelerated->line(ctx.state.currentLine);
+  if (decode == nullptr) return std::nullopt;
+  if (!decode->controlDecoded) {
+    DecodeControlStatement(ctx, kind, decode->control);
+    decode->controlDecoded = true;
+  }
+  return ExecuteControlStatement(ctx, decode->control);
 }
 
 bool FastEngine::evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {

@@ -42,7 +42,7 @@ function(run_case case engine outvar statusvar)
   set(run "${WORKDIR}/run")
   set(work "${WORKDIR}/${engine}/${key}")
   file(REMOVE_RECURSE "${run}" "${work}")
-  file(MAKE_DIRECTORY "${run}")
+  file(MAKE_DIRECTORY "${run}" "${WORKDIR}/${engine}")
   execute_process(
     COMMAND "${RUNNER}" --engine=${engine} --fixed-clock ${options} ${log} ${args}
     WORKING_DIRECTORY "${run}"

@@ -1,0 +1,228 @@
+#include "fast/FastStatements.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "core/Messages.h"
+#include "core/NumberText.h"
+#include "core/Variables.h"
+#include "exec/Evaluation.h"
+#include "exec/Workspace.h"
+#include "prepare/Scanning.h"
+
+namespace morvane {
+
+namespace {
+
+bool holdsLineEnd(const ProgramChars& chars, Position from, Position to) {
+  for (Position p = from; p <= to; ++p) {
+    if (chars.at(p) == CR) return true;
+  }
+  return false;
+}
+
+std::string keywordOf(const InterpreterState& s, LineNumber line) {
+  Position end = 0;
+  return StatementKeyword(s.programChars, s.lines, line, end);
+}
+
+ControlStatement classify(StatementKind kind, const std::string& k) {
+  switch (kind) {
+    case StatementKind::ForLoop:
+      if (k.starts_with("NEXT ")) return ControlStatement::Next;
+      if (k == "EXIT FOR" || k == "CONTINUE FOR") return ControlStatement::JumpToPartner;
+      return ControlStatement::For;
+    case StatementKind::IfBlock:
+      if (k == "IF") return ControlStatement::If;
+      if (k == "ELSEIF") return ControlStatement::ElseIf;
+      if (k == "ELSE") return ControlStatement::Else;
+      return ControlStatement::NextLineOnly;  // END IF, ENDIF
+    case StatementKind::DoLoop:
+      if (k == "DO") return ControlStatement::NextLineOnly;
+      if (k == "DO WHILE") return ControlStatement::DoWhile;
+      if (k == "DO UNTIL") return ControlStatement::DoUntil;
+      if (k == "LOOP WHILE") return ControlStatement::LoopWhile;
+      if (k == "LOOP UNTIL") return ControlStatement::LoopUntil;
+      return ControlStatement::JumpToPartner;  // LOOP, EXIT LOOP/DO, CONTINUE DO/LOOP
+    case StatementKind::Goto: return ControlStatement::JumpToPartner;
+    default: return ControlStatement::None;
+  }
+}
+
+// The value of a condition: true when its number is not 0; a string is no condition.
+[[nodiscard]] bool evaluateCondition(StatementContext& ctx, Position from, Position to, bool& truth) {
+  if (!EvaluateGet(ctx, from, to)) return false;
+  const Value& v = ctx.state.resultValue;
+  if (v.isString()) {
+    ctx.state.message.assign(msg::WrongType);
+    return false;
+  }
+  truth = v.number() != 0;
+  return true;
+}
+
+void traceCondition(StatementContext& ctx, bool truth) {
+  if (!ctx.singleStep()) return;
+  ctx.print(truth ? " (true)" : " (false)");
+  ctx.print(CRLF);
+}
+
+// Moves on with a trace of its own instead of the line break.
+Completion continueAt(StatementContext& ctx, LineNumber target, EntryFlag entry) {
+  ctx.state.currentLine = target;
+  ctx.entryFlag = entry;
+  return Completion::NextLine;
+}
+
+Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
+  InterpreterState& s = ctx.state;
+  if (decode.then == 0) return ctx.fail(msg::WhereIsThen);
+  bool truth = false;
+  if (!evaluateCondition(ctx, ctx.argumentStart, decode.then - 1, truth)) return Completion::ErrorExit;
+  traceCondition(ctx, truth);
+  if (truth) return continueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+  return continueAt(ctx, s.lines.blockLink(s.currentLine), decode.falseEntry);
+}
+
+// Back from NEXT: the loop variable moves on by the step, as LookupVariable
+// and AssignVariable would move it; anything unusual is theirs to report.
+[[nodiscard]] bool advanceLoopVariable(StatementContext& ctx, ControlDecode& decode, double stepValue, double& v) {
+  InterpreterState& s = ctx.state;
+  VariableTable& globals = ctx.workspace.globals();
+  std::array<Value, 4> slots;
+  const VariableReference::Found found = decode.loopVariable.element(s.localTable, globals, {});
+  Value current;
+  if (found.element != nullptr) {
+    ctx.currentName = decode.loopVariable.name();
+    current = *found.element;
+    s.message.clear();
+  } else {
+    LookupVariable(ctx.argumentStart, s.programChars, IndexList(slots), 0, s.message, s.localTable, globals,
+                   current, ctx.currentName);
+    if (!s.message.empty()) return false;
+  }
+  slots[0] = Value::fromDouble(current.number() + stepValue);
+  const char suffix = decode.loopVariable.suffix();
+  if (found.element != nullptr && (suffix == ' ' || suffix == found.record->suffix) &&
+      StoreByRecordType(found.record->suffix, slots[0], *found.element) == StoreOutcome::Stored) {
+    s.message.clear();
+  } else {
+    Value created;
+    AssignVariable(ctx.argumentStart, s.programChars, IndexList(slots), 0, s.message, s.localTable, globals,
+                   created, ctx.currentName);
+    if (!s.message.empty()) return false;
+  }
+  v = slots[0].number();
+  return true;
+}
+
+Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
+  InterpreterState& s = ctx.state;
+  if (decode.to == 0) return ctx.fail(msg::WhereIsTo);
+  const Position endTo = decode.step > 0 ? decode.step - 1 : ctx.lastPosition;
+  double v = 0;
+  if (ctx.entryFlag != EntryFlag::AfterFalseJump) {
+    if (!EvaluateSet(ctx, ctx.argumentStart, decode.to - 1)) return Completion::ErrorExit;
+    v = s.resultValue.number();
+  }
+  double stepValue = 1;
+  if (decode.step > 0) {
+    if (!EvaluateGet(ctx, decode.step + 4, ctx.lastPosition)) return Completion::ErrorExit;
+    stepValue = s.resultValue.number();
+  }
+  if (ctx.entryFlag == EntryFlag::AfterFalseJump && !advanceLoopVariable(ctx, decode, stepValue, v)) {
+    return Completion::ErrorExit;
+  }
+  if (!EvaluateGet(ctx, decode.to + 3, endTo)) return Completion::ErrorExit;
+  const double end = s.resultValue.number();
+  if (ctx.singleStep()) {
+    std::string value = NumberText(v);
+    std::replace(value.begin(), value.end(), ',', '.');
+    ctx.print("  ( " + ctx.currentName + " = " + value + " )");
+    ctx.print(CRLF);
+  }
+  const bool runBody = (v <= end && stepValue >= 0) || (v >= end && stepValue <= 0);
+  return continueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+}
+
+Completion conditionalLoop(StatementContext& ctx, const ControlDecode& decode) {
+  InterpreterState& s = ctx.state;
+  bool truth = false;
+  if (!evaluateCondition(ctx, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
+  traceCondition(ctx, truth);
+  const bool leavesOnFalse =
+      decode.statement == ControlStatement::DoWhile || decode.statement == ControlStatement::LoopUntil;
+  const bool jumps = leavesOnFalse ? !truth : truth;
+  return continueAt(ctx, jumps ? s.lines.blockLink(s.currentLine) : s.currentLine + 1, EntryFlag::InSequence);
+}
+
+}  // namespace
+
+void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, ControlDecode& decode) {
+  const InterpreterState& s = ctx.state;
+  const ProgramChars& chars = s.programChars;
+  decode.statement = classify(kind, ctx.keyword);
+  const LineNumber line = s.currentLine;
+  switch (decode.statement) {
+    case ControlStatement::For:
+      decode.to = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "TO");
+      decode.step = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "STEP");
+      decode.loopVariable.bind(chars, ctx.argumentStart);
+      break;
+    case ControlStatement::If:
+    case ControlStatement::ElseIf: {
+      decode.then = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "THEN");
+      const Position lineStart = s.lines.lineStart(line);
+      decode.singleLine = !holdsLineEnd(chars, lineStart, s.lines.lineStart(line + 1));
+      const LineNumber target = s.lines.blockLink(line);
+      const std::string targetKeyword = keywordOf(s, target);
+      decode.falseEntry = (targetKeyword == "ELSE" || targetKeyword == "ELSEIF") ? EntryFlag::AfterFalseJump
+                                                                                 : EntryFlag::InSequence;
+      if (decode.singleLine && holdsLineEnd(chars, lineStart, s.lines.lineStart(target))) {
+        decode.falseEntry = EntryFlag::InSequence;
+      }
+      [[fallthrough]];
+    }
+    case ControlStatement::Else: {
+      if (decode.statement == ControlStatement::If) break;
+      LineNumber target = s.lines.blockLink(line);
+      for (std::string next = keywordOf(s, target); next == "ELSE" || next == "ELSEIF"; next = keywordOf(s, target)) {
+        const LineNumber further = s.lines.blockLink(target);
+        if (further <= target) break;  // a link never leads backwards
+        target = further;
+      }
+      decode.skipTarget = target;
+      break;
+    }
+    default: break;
+  }
+}
+
+std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode) {
+  if (decode.statement == ControlStatement::None) return std::nullopt;
+  if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
+  InterpreterState& s = ctx.state;
+  switch (decode.statement) {
+    case ControlStatement::None: return std::nullopt;
+    case ControlStatement::For: return forLoop(ctx, decode);
+    case ControlStatement::Next: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
+    case ControlStatement::JumpToPartner: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+    case ControlStatement::NextLineOnly: return ctx.nextLine();
+    case ControlStatement::If: return testCondition(ctx, decode);
+    case ControlStatement::ElseIf:
+    case ControlStatement::Else:
+      if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
+        if (decode.statement == ControlStatement::ElseIf) return testCondition(ctx, decode);
+        return ctx.nextLine();  // ELSE entered by a false condition
+      }
+      return ctx.jumpTo(decode.skipTarget, EntryFlag::InSequence);
+    case ControlStatement::DoWhile:
+    case ControlStatement::DoUntil:
+    case ControlStatement::LoopWhile:
+    case ControlStatement::LoopUntil: return conditionalLoop(ctx, decode);
+  }
+  return std::nullopt;
+}
+
+}  // namespace morvane
