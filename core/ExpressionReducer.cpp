@@ -115,8 +115,6 @@ class OperatorSet {
 
 bool isTrue(const Value& v) { return std::floor(v.number()) != 0; }
 
-Value truthValue(bool b) { return Value::fromLong(b ? True : False); }
-
 // Computes one reduction on the values of its matched tokens: m_values[k]
 // belongs to the token of class m_matched[k]. The result is left in
 // m_values[0]; the values of the other tokens may be moved from.
@@ -150,8 +148,13 @@ class ValueReducer {
     return classAt(operand);
   }
 
-  char number(Value v) {
-    value(0) = std::move(v);
+  // The result is written in place: no temporary value per step.
+  char number(double d) {
+    value(0).setDouble(d);
+    return cls::Number;
+  }
+  char truth(bool holds) {
+    value(0).setLong(holds ? True : False);
     return cls::Number;
   }
 
@@ -175,7 +178,7 @@ class ValueReducer {
     } else {
       result = std::pow(a, b);
     }
-    return number(Value::fromDouble(result));
+    return number(result);
   }
 
   char productOrQuotient() {
@@ -185,12 +188,12 @@ class ValueReducer {
       const bool tooLarge = (std::fabs(a) > LargestMagnitude && std::fabs(b) > 1) ||
                             (std::fabs(b) > LargestMagnitude && std::fabs(a) > 1);
       if (tooLarge) return fail(msg::IllegalProduct);
-      return number(Value::fromDouble(a * b));
+      return number(a * b);
     }
     if (std::fabs(b) < SmallestDivisor || (std::fabs(a) > LargestMagnitude && std::fabs(b) < 1)) {
       return fail(msg::IllegalDivision);
     }
-    return number(Value::fromDouble(a / b));
+    return number(a / b);
   }
 
   // "-" negates its operand, "+" and "&" leave it as it is; the sign is dropped.
@@ -208,7 +211,7 @@ class ValueReducer {
 
   char sumOrJoin() {
     if (classAt(0) == cls::Number) {
-      return number(Value::fromDouble(value(0).number() + value(1).number()));
+      return number(value(0).number() + value(1).number());
     }
     const std::string& left = value(0).text();
     const std::string& right = value(1).text();
@@ -223,7 +226,7 @@ class ValueReducer {
     const char op = classAt(1);
     if (classAt(0) == cls::String) {
       const bool equal = value(0).text() == value(2).text();
-      return number(truthValue(op == '=' ? equal : !equal));
+      return truth(op == '=' ? equal : !equal);
     }
     const double a = value(0).number();
     const double b = value(2).number();
@@ -237,7 +240,7 @@ class ValueReducer {
       case cls::NotEqual: holds = a != b; break;
       default: break;
     }
-    return number(truthValue(holds));
+    return truth(holds);
   }
 
   // A number is true when its integer part is not 0.
@@ -245,11 +248,11 @@ class ValueReducer {
     const bool a = isTrue(value(0));
     const bool b = isTrue(value(2));
     const bool holds = classAt(1) == cls::And ? (a && b) : (a || b);
-    return number(truthValue(holds));
+    return truth(holds);
   }
 
   // NOT is true only for exactly 0.
-  char negation() { return number(truthValue(value(1).number() == 0)); }
+  char negation() { return truth(value(1).number() == 0); }
 
   std::string_view m_matched;
   std::span<Value* const> m_values;

@@ -152,6 +152,7 @@ CompiledExpression::Compiled CompiledExpression::compile(
 void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slots,
                                 std::pair<Position, char>& surprise) {
   InterpreterState& state = ev.state;
+  VariableTable& globals = state.services.globalTable();
   for (const Constant& constant : m_constants) slots[static_cast<std::size_t>(constant.slot)] = constant.value;
 
   for (const Step& step : m_steps) {
@@ -164,7 +165,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slots,
       }
       state.argCount = name.argumentCount;
       Value result;
-      if (!resolve(ev, name, slots, result)) return;
+      if (!resolve(ev, name, globals, result)) return;
       const char actual = result.isString() ? cls::String : cls::Number;
       slots[static_cast<std::size_t>(name.nameSlot)] = std::move(result);
       if (actual != name.expectedClass) {
@@ -191,10 +192,8 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slots,
   }
 }
 
-bool CompiledExpression::resolve(Evaluation& ev, NameStep& name, std::vector<Value>& slots, Value& result) {
-  (void)slots;
+bool CompiledExpression::resolve(Evaluation& ev, NameStep& name, VariableTable& globals, Value& result) {
   InterpreterState& state = ev.state;
-  VariableTable& globals = state.services.globalTable();
   const auto arguments = static_cast<std::size_t>(name.argumentCount);
   // 1. A variable: the element its record holds.
   if (name.argumentCount <= 3) {

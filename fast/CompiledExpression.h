@@ -96,7 +96,7 @@ class CompiledExpression {
 
   enum class Final { Value, Assign, SyntaxError };
 
-  bool resolve(Evaluation& ev, NameStep& name, std::vector<Value>& slots, Value& result);
+  bool resolve(Evaluation& ev, NameStep& name, VariableTable& globals, Value& result);
   void handOver(Evaluation& ev, const NameStep& name, std::vector<Value>& slots, char actual);
   void finishGet(Evaluation& ev, std::vector<Value>& slots);
   void finishSet(Evaluation& ev, std::vector<Value>& slots);

@@ -90,29 +90,27 @@ Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
 [[nodiscard]] bool advanceLoopVariable(StatementContext& ctx, ControlDecode& decode, double stepValue, double& v) {
   InterpreterState& s = ctx.state;
   VariableTable& globals = ctx.workspace.globals();
-  std::array<Value, 4> slots;
   const VariableReference::Found found = decode.loopVariable.element(s.localTable, globals, {});
-  Value current;
-  if (found.element != nullptr) {
-    ctx.currentName = decode.loopVariable.name();
-    current = *found.element;
-    s.message.clear();
-  } else {
-    LookupVariable(ctx.argumentStart, s.programChars, IndexList(slots), 0, s.message, s.localTable, globals,
-                   current, ctx.currentName);
-    if (!s.message.empty()) return false;
-  }
-  slots[0] = Value::fromDouble(current.number() + stepValue);
   const char suffix = decode.loopVariable.suffix();
-  if (found.element != nullptr && (suffix == ' ' || suffix == found.record->suffix) &&
-      StoreByRecordType(found.record->suffix, slots[0], *found.element) == StoreOutcome::Stored) {
-    s.message.clear();
-  } else {
-    Value created;
-    AssignVariable(ctx.argumentStart, s.programChars, IndexList(slots), 0, s.message, s.localTable, globals,
-                   created, ctx.currentName);
-    if (!s.message.empty()) return false;
+  if (found.element != nullptr && (suffix == ' ' || suffix == found.record->suffix)) {
+    const Value sum = Value::fromDouble(found.element->number() + stepValue);
+    if (StoreByRecordType(found.record->suffix, sum, *found.element) == StoreOutcome::Stored) {
+      ctx.currentName = decode.loopVariable.name();
+      s.message.clear();
+      v = sum.number();
+      return true;
+    }
   }
+  std::array<Value, 4> slots;
+  Value current;
+  LookupVariable(ctx.argumentStart, s.programChars, IndexList(slots), 0, s.message, s.localTable, globals, current,
+                 ctx.currentName);
+  if (!s.message.empty()) return false;
+  slots[0] = Value::fromDouble(current.number() + stepValue);
+  Value created;
+  AssignVariable(ctx.argumentStart, s.programChars, IndexList(slots), 0, s.message, s.localTable, globals, created,
+                 ctx.currentName);
+  if (!s.message.empty()) return false;
   v = slots[0].number();
   return true;
 }
