@@ -68,9 +68,10 @@ std::string SplitProgram(const ProgramChars& chars, LineTable& lines) {
   LineNumber editorLine = 1;
   LineNumber c = 1;
 
-  // Step 4. A table too small for the program is the run-time fault of the check.
+  // Step 4. The table grows when the program has more logical lines than
+  // its capacity foresaw (a single-line IF is cut at THEN and ELSE).
   auto record = [&](Position at) {
-    if (!lines.setLineStart(c, at) || !lines.setBlockLink(c, 0) ||
+    if (!lines.makeRoomFor(c) || !lines.setLineStart(c, at) || !lines.setBlockLink(c, 0) ||
         !lines.setSourceLine(c, editorLine)) {
       return false;
     }
@@ -154,7 +155,9 @@ std::string SplitProgram(const ProgramChars& chars, LineTable& lines) {
   }
 
   // 6. The store already ends with CR, so nothing is written into it.
-  if (!lines.setLineStart(c, n)) return std::string(msg::UnidentifiedBasicfileError);
+  if (!lines.makeRoomFor(c) || !lines.setLineStart(c, n)) {
+    return std::string(msg::UnidentifiedBasicfileError);
+  }
   lines.lastLine = c - 1;
   return {};
 }
