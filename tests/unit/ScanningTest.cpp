@@ -334,6 +334,21 @@ const KeywordRow KeywordTable[] = {
     {"END _\r\n   IF", "END IF", 12},
     {"X _ ' note\r\n = 5", "X=", 1},
     {"PRINT _\r\n X", "PRINT", 5},
+    // Blanks inside an assignment target's parentheses belong to the target.
+    {"A(J + 1) = T", "A(J+1)=", 8},
+    {"a( 2 ) = 4", "A(2)=", 6},
+    {"A(1, 2)=7", "A(1,2)=", 7},
+    {"R&(B(1) + 1, 2) = 0", "R&(B(1)+1,2)=", 15},
+    {"S$(LEN(\"x y\")) = \"z\"", "S$(LEN(\"X Y\"))=", 14},
+    {"A(1, _\r\n 2) = 3", "A(1,2)=", 11},
+    // Not an assignment: the keyword is read as before.
+    {"A(1, 2) + 7", "A(1,", 4},
+    {"A(1, 2)", "A(1,", 4},
+    {"A(1 ' = 2", "A(1", 3},
+    {"A(1 : B = 2", "A(1", 3},
+    {"1(2 ) = 3", "1(2", 3},
+    {"IF A(1 + 1) = 2 THEN", "IF", 2},
+    {"DRAW LINE(1, 2)", "DRAW LINE(1,", 12},
 };
 
 TEST(StatementKeyword, KeywordTable) {
