@@ -177,6 +177,9 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
 
 // ---- Declared types ---------------------------------------------------------
 
+// Infinity and NaN are no numbers a variable holds.
+bool isBeyondRange(const Value& value) { return value.isNumber() && !std::isfinite(value.number()); }
+
 enum class DeclaredType { Double, Long, String, FromSuffix, Unchecked };
 
 constexpr std::string_view LocalScope = "LOCAL_";
@@ -216,6 +219,9 @@ std::string CheckDeclaredType(DeclaredType type, char& suffix, Value& initial,
       }
       if (initial.isEmpty()) initial.setDouble(0.0);
       if (initial.isString()) return msg::InitialisationMismatch(name);
+      if (isBeyondRange(initial)) {
+        return type == DeclaredType::Long ? msg::IntegerOverflow(name) : std::string(msg::ArithmeticOverflow);
+      }
       return {};
     }
     case DeclaredType::String:
@@ -245,12 +251,13 @@ std::int32_t RoundHalfToEven(double x) {
   return static_cast<std::int32_t>(rounded);
 }
 
-enum class StoreOutcome { Stored, Overflow, TypeMismatch };
+enum class StoreOutcome { Stored, Overflow, OutOfRange, TypeMismatch };
 
 // Stores a value into an element of an existing variable, by the record's
 // storage type and the value's kind.
 StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
   if (suffix == DoubleSuffix && value.isNumber()) {
+    if (isBeyondRange(value)) return StoreOutcome::OutOfRange;
     element = value;  // a Long stays a Long
     return StoreOutcome::Stored;
   }
@@ -424,6 +431,7 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
     switch (StoreByRecordType(record.suffix, value, Element(found, indices))) {
       case StoreOutcome::Stored: errorText.clear(); break;
       case StoreOutcome::Overflow: errorText = msg::IntegerOverflow(nameOut); break;
+      case StoreOutcome::OutOfRange: errorText = msg::ArithmeticOverflow; break;
       case StoreOutcome::TypeMismatch:
         errorText = found.table == &localTable ? msg::LocalTypeMismatch(nameOut)
                                                : msg::GlobalTypeMismatch(nameOut);
@@ -440,8 +448,13 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
     errorText = msg::NewVariableMismatch(nameOut);
     return;
   }
+  if (isBeyondRange(value)) {
+    errorText = suffix == LongSuffix ? msg::IntegerOverflow(nameOut) : std::string(msg::ArithmeticOverflow);
+    return;
+  }
   Value stored = value;
-  // A new long takes the integer part (toward minus infinity), without an overflow test.
+  // A new long takes the integer part (toward minus infinity), without an
+  // overflow test (but never Infinity or NaN, refused above).
   if (suffix == LongSuffix && value.kind() == ValueKind::Double) {
     stored.setDouble(std::floor(value.asDouble()));
   }
