@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <optional>
 
+#include "core/IntegerConversion.h"
 #include "core/Messages.h"
 #include "prepare/Characters.h"
 
@@ -88,11 +90,11 @@ IndexState ReadIndices(IndexList indexList, int indexCount, Indices& indices) {
     const double number = slot.number();
     // Written so that NaN fails too: it is never equal to its integer part.
     if (!(number >= 0 && number == std::floor(number))) return IndexState::Illegal;
-    if (number > static_cast<double>(LongMax)) {
+    if (const std::optional<std::int32_t> index = ToInteger<std::int32_t>(number)) {
+      indices[static_cast<std::size_t>(k - 1)] = *index;
+    } else {
       indices[static_cast<std::size_t>(k - 1)] = LongMax + 1;
       state = IndexState::BeyondLong;
-    } else {
-      indices[static_cast<std::size_t>(k - 1)] = static_cast<std::int64_t>(number);
     }
   }
   return state;
@@ -243,12 +245,12 @@ std::string CheckDeclaredType(DeclaredType type, char& suffix, Value& initial,
 constexpr double LongStoreLimit = 2147483000.0;
 
 // Rounds to the nearest whole number, halves to the even neighbour
-// (2.5 gives 2, 3.5 gives 4, -2.5 gives -2). |x| is at most LongStoreLimit.
-std::int32_t RoundHalfToEven(double x) {
+// (2.5 gives 2, 3.5 gives 4, -2.5 gives -2); nothing beyond the Long range.
+std::optional<std::int32_t> RoundHalfToEven(double x) {
   double rounded = std::round(x);  // halves away from zero
   const bool isHalf = std::fabs(x - std::trunc(x)) == 0.5;
   if (isHalf && std::fmod(rounded, 2.0) != 0.0) rounded -= std::copysign(1.0, x);
-  return static_cast<std::int32_t>(rounded);
+  return ToInteger<std::int32_t>(rounded);
 }
 
 enum class StoreOutcome { Stored, Overflow, OutOfRange, TypeMismatch };
@@ -264,8 +266,9 @@ StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) 
   if (suffix == LongSuffix && value.isNumber()) {
     const double number = value.number();
     // Written so that NaN overflows too.
-    if (!(std::fabs(number) <= LongStoreLimit)) return StoreOutcome::Overflow;
-    element.setLong(RoundHalfToEven(number));
+    const std::optional<std::int32_t> whole = RoundHalfToEven(number);
+    if (!(std::fabs(number) <= LongStoreLimit) || !whole) return StoreOutcome::Overflow;
+    element.setLong(*whole);
     return StoreOutcome::Stored;
   }
   if (suffix == StringSuffix && value.isString()) {
