@@ -148,8 +148,11 @@ class ValueReducer {
     return classAt(operand);
   }
 
-  // The result is written in place: no temporary value per step.
+  // The result is written in place: no temporary value per step. A result
+  // beyond the range of numbers (a sum of two huge numbers) fails the
+  // evaluation, so no Infinity or NaN ever leaves it.
   char number(double d) {
+    if (!std::isfinite(d)) return fail(msg::ArithmeticOverflow);
     value(0).setDouble(d);
     return cls::Number;
   }

@@ -34,7 +34,7 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
 // Stores a value into an element of an existing variable by the record's
 // storage type ('#', '&' or '$') and the value's kind, as AssignVariable
 // does once it has found the element. The element is unchanged unless Stored.
-enum class StoreOutcome { Stored, Overflow, TypeMismatch };
+enum class StoreOutcome { Stored, Overflow, OutOfRange, TypeMismatch };
 StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element);
 
 // Cuts the first item of a declaration list between from and to; returns the

@@ -120,24 +120,29 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
   if (decode.to == 0) return ctx.fail(msg::WhereIsTo);
   const Position endTo = decode.step > 0 ? decode.step - 1 : ctx.lastPosition;
   double v = 0;
+  // The loop variable's name for the trace: the step and end expressions
+  // leave the names they read in currentName.
+  std::string loopName;
   if (ctx.entryFlag != EntryFlag::AfterFalseJump) {
     if (!EvaluateSet(ctx, ctx.argumentStart, decode.to - 1)) return Completion::ErrorExit;
     v = s.resultValue.number();
+    loopName = ctx.currentName;
   }
   double stepValue = 1;
   if (decode.step > 0) {
     if (!EvaluateGet(ctx, decode.step + 4, ctx.lastPosition)) return Completion::ErrorExit;
     stepValue = s.resultValue.number();
   }
-  if (ctx.entryFlag == EntryFlag::AfterFalseJump && !advanceLoopVariable(ctx, decode, stepValue, v)) {
-    return Completion::ErrorExit;
+  if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
+    if (!advanceLoopVariable(ctx, decode, stepValue, v)) return Completion::ErrorExit;
+    loopName = ctx.currentName;
   }
   if (!EvaluateGet(ctx, decode.to + 3, endTo)) return Completion::ErrorExit;
   const double end = s.resultValue.number();
   if (ctx.singleStep()) {
     std::string value = NumberText(v);
     std::replace(value.begin(), value.end(), ',', '.');
-    ctx.print("  ( " + ctx.currentName + " = " + value + " )");
+    ctx.print("  ( " + loopName + " = " + value + " )");
     ctx.print(CRLF);
   }
   const bool runBody = (v <= end && stepValue >= 0) || (v >= end && stepValue <= 0);
