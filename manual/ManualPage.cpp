@@ -102,7 +102,7 @@ struct RequestName {
   std::string_view name;
   Request request;
 };
-constexpr std::array<RequestName, 17> Requests{{
+constexpr std::array<RequestName, 19> Requests{{
     {"TH", Request::Title},           {"SH", Request::Section},
     {"PP", Request::Paragraph},       {"LP", Request::Paragraph},
     {"P", Request::Paragraph},        {"TP", Request::TaggedParagraph},
@@ -111,12 +111,11 @@ constexpr std::array<RequestName, 17> Requests{{
     {"IB", Request::AlternatingWords}, {"IR", Request::AlternatingWords},
     {"RB", Request::AlternatingWords}, {"RI", Request::AlternatingWords},
     {"br", Request::Break},           {"EX", Request::ExampleStart},
-    {"EE", Request::ExampleEnd},
+    {"EE", Request::ExampleEnd},       {"nf", Request::ExampleStart},
+    {"fi", Request::ExampleEnd},
 }};
 
 std::optional<Request> FindRequest(std::string_view name) {
-  if (name == "nf") return Request::ExampleStart;
-  if (name == "fi") return Request::ExampleEnd;
   for (const RequestName& r : Requests) {
     if (r.name == name) return r.request;
   }
