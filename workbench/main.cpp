@@ -15,7 +15,7 @@
 #include "workbench/MainWindow.h"
 #include "workbench/Pictures.h"
 #include "workbench/SettingsStore.h"
-#include "workbench/SingleInstance.h"
+#include "workbench/desktop/SingleInstance.h"
 
 int main(int argc, char** argv) {
   // Answered before Qt starts, so they need no display.

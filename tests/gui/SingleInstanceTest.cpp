@@ -15,7 +15,7 @@
 
 #include "GuiTestSupport.h"
 #include "workbench/MainWindow.h"
-#include "workbench/SingleInstance.h"
+#include "workbench/desktop/SingleInstance.h"
 
 using namespace morvane;
 

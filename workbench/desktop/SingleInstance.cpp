@@ -1,4 +1,4 @@
-#include "workbench/SingleInstance.h"
+#include "workbench/desktop/SingleInstance.h"
 
 #include <QDataStream>
 #include <QDir>
