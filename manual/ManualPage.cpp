@@ -122,6 +122,8 @@ std::optional<Request> FindRequest(std::string_view name) {
   return std::nullopt;
 }
 
+constexpr std::string_view TextBeforeSection = "text before the first section";
+
 // Collects sections and blocks as the source lines come.
 class PageReader {
  public:
@@ -149,7 +151,7 @@ Block& PageReader::block(Block::Kind kind) {
 }
 
 std::optional<std::string> PageReader::addText(std::string_view text) {
-  if (m_page.sections.empty()) return "text before the first section";
+  if (m_page.sections.empty()) return std::string(TextBeforeSection);
   if (m_wantsTag) {
     m_page.sections.back().blocks.back().tag = text;
     m_wantsTag = false;
@@ -205,7 +207,7 @@ std::optional<std::string> PageReader::line(std::string_view source) {
       endBlock();
       return std::nullopt;
     case Request::TaggedParagraph:  // .TP, then the tag's line
-      if (m_page.sections.empty()) return "text before the first section";
+      if (m_page.sections.empty()) return std::string(TextBeforeSection);
       endBlock();
       block(Block::Kind::Tagged);
       m_wantsTag = true;
@@ -224,7 +226,7 @@ std::optional<std::string> PageReader::line(std::string_view source) {
       m_breakNext = true;
       return std::nullopt;
     case Request::ExampleStart:  // .EX
-      if (m_page.sections.empty()) return "text before the first section";
+      if (m_page.sections.empty()) return std::string(TextBeforeSection);
       endBlock();
       block(Block::Kind::Example);
       return std::nullopt;
