@@ -15,9 +15,11 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+# Names the next step, and how far into the test it starts.
+step() { echo "== $* (after ${SECONDS} s)"; }
 
 # ---- The packages -----------------------------------------------------------
-echo "== cpack"
+step "cpack"
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
   cat "$work/cpack.log"
   fail "cpack could not build the packages"
@@ -29,7 +31,7 @@ runner="$work/out/morvane-run_${version}_${arch}.deb"
 [ "$(find "$work/out" -maxdepth 1 -name '*.deb' | wc -l)" -eq 2 ] || fail "packages other than morvane and morvane-run: $(ls "$work/out")"
 
 # ---- Their files --------------------------------------------------------------
-echo "== file lists"
+step "file lists"
 # Lists a package's files as "OWNER PATH", without the leading "./".
 files_of() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ { print $2, substr($6, 3) }'; }
 files_of "$workbench" >"$work/morvane.files"
@@ -66,7 +68,7 @@ lacks morvane usr/bin/morvane-run usr/share/man/man1/morvane-run.1.gz
 lacks morvane-run usr/bin/morvane usr/share/morvane/docs/README.md usr/share/applications/morvane.desktop
 
 # ---- How they describe themselves ---------------------------------------------
-echo "== control fields"
+step "control fields"
 field() { dpkg-deb -f "$1" "$2"; }
 for deb in "$workbench" "$runner"; do
   [ "$(field "$deb" Version)" = "$version" ] || fail "$deb: version $(field "$deb" Version), not $version"
@@ -82,7 +84,7 @@ grep -q "libqt6widgets6" <<<"$(field "$workbench" Depends)" || fail "morvane doe
 [ "$(field "$runner" Package)" = morvane-run ] || fail "package name morvane-run"
 
 # ---- Installed into a staging root ----------------------------------------------
-echo "== unpacked with dpkg -x"
+step "unpacked with dpkg -x"
 root="$work/root"
 dpkg -x "$workbench" "$root"
 dpkg -x "$runner" "$root"
@@ -101,7 +103,7 @@ cmp "$work/hello.out" "$source/tests/programs/examples/hello.out" || fail "hello
 [ "$(head -c 4 "$work/house.png" | tail -c 3)" = PNG ] || fail "house.png is no PNG picture"
 
 # ---- Desktop entry, AppStream data, program file type ---------------------------
-echo "== desktop-file-validate, appstreamcli, update-mime-database"
+step "desktop-file-validate, appstreamcli, update-mime-database"
 desktop-file-validate "$root/usr/share/applications/morvane.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.morvane.Morvane.metainfo.xml"
 grep -qx "MimeType=text/x-morvane-basic;" "$root/usr/share/applications/morvane.desktop" ||
@@ -113,9 +115,9 @@ grep -qx "text/x-morvane-basic:\*\.bas" "$work/mime/globs" || fail "*.bas is not
 
 # ---- lintian ----------------------------------------------------------------------
 if command -v lintian >/dev/null; then
-  echo "== lintian"
+  step "lintian"
   lintian --fail-on error "$workbench" "$runner"
 else
-  echo "== lintian is not installed: the packages were not checked by it"
+  step "lintian is not installed: the packages were not checked by it"
 fi
-echo "packages checked: $(basename "$workbench") $(basename "$runner")"
+echo "packages checked: $(basename "$workbench") $(basename "$runner") (after ${SECONDS} s)"
