@@ -5,12 +5,12 @@
 
 #include <QColor>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
 #include "core/CodePageTable.h"
+#include "platform/FontSubstitutes.h"
 
 namespace morvane {
 
@@ -18,10 +18,6 @@ namespace {
 
 constexpr QImage::Format PictureFormat = QImage::Format_RGB32;
 constexpr double MetresPerInch = 0.0254;
-
-// A family no font configuration knows: what it resolves to is the fallback
-// for unknown names.
-const QString UnknownFamily = QStringLiteral("Morvane Unknown Family 7F3A");
 
 QImage whitePicture(QSize size) {
   QImage picture(size.expandedTo(QSize(1, 1)), PictureFormat);
@@ -180,13 +176,9 @@ void RasterCanvas::drawText(PixelPoint topLeft, std::string_view text, const Can
 }
 
 bool RasterCanvas::hasFont(std::string_view name) {
-  const QString family = decodeText(name).trimmed();
-  if (family.isEmpty()) return false;
-  if (QFontDatabase::hasFamily(family)) return true;
-  // Not installed under this name: usable when the font configuration offers
-  // a substitute of its own for it rather than its general fallback.
-  if (m_fallbackFamily.isEmpty()) m_fallbackFamily = QFontInfo(QFont(UnknownFamily)).family();
-  return QFontInfo(QFont(family)).family() != m_fallbackFamily;
+  // Installed under this name, or put in its place by the font configuration
+  // (a metric-compatible substitute).
+  return FontNameAvailable(decodeText(name), QFontDatabase::families());
 }
 
 QFont RasterCanvas::qtFont(const CanvasFont& font) {

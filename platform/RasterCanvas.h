@@ -81,9 +81,6 @@ class RasterCanvas final : public Canvas {
   QImage m_background;
   ChangeListener m_changed;
   double m_dpi = DefaultLogicalDpi;
-  // The family the font configuration falls back to for a name it does not
-  // know; found at the first font question.
-  QString m_fallbackFamily;
 };
 
 }  // namespace morvane

@@ -463,13 +463,21 @@ class DocumentWindowTest : public QObject {
     QCOMPARE(another.editor()->font().pointSize(), 8);
   }
 
-  void candidatesAreFilteredByWhatResolves() {
-    const auto resolve = [](const QString& name) {
-      if (name == QLatin1String("Courier New")) return QStringLiteral("Liberation Mono");
-      return QStringLiteral("DejaVu Sans");  // the fallback for unknown names
+  // A candidate is offered when it is installed, or when the font
+  // configuration puts an installed family in its place, also where that
+  // family is all there is (and so what every unknown name falls back to).
+  void candidatesAreFilteredBySubstitutes() {
+    const auto substitutesOf = [](const QString& name) {
+      if (name == QLatin1String("Courier New")) return QStringList{"Cousine", "Liberation Mono"};
+      if (name == QLatin1String("Arial")) return QStringList{"Arimo"};
+      return QStringList();
     };
-    QCOMPARE(InstalledCandidates({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}, resolve),
+    QCOMPARE(InstalledCandidates({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Mono")},
+                                 substitutesOf),
              (QStringList{QStringLiteral("Courier New"), QStringLiteral("Tahoma")}));
+    QCOMPARE(InstalledCandidates({QStringLiteral("Liberation Mono")}, substitutesOf),
+             (QStringList{QStringLiteral("Courier New")}));
+    QCOMPARE(InstalledCandidates({}, substitutesOf), QStringList());
   }
 };
 
