@@ -70,7 +70,7 @@ RasterCanvas::RasterCanvas(QSize size, double logicalDpi)
 void RasterCanvas::clear() {
   m_image.fill(Qt::white);
   paintBackground();
-  changed();
+  changed(PictureChange::Cleared);
 }
 
 void RasterCanvas::ensureSize(QSize size) {
@@ -82,14 +82,14 @@ void RasterCanvas::ensureSize(QSize size) {
   painter.drawImage(0, 0, m_image);
   painter.end();
   m_image = std::move(larger);
-  changed();
+  changed(PictureChange::Grown);
 }
 
 void RasterCanvas::setBackground(const QImage& picture) {
   m_background = picture.convertToFormat(PictureFormat);
   ensureSize(m_background.size());
   paintBackground();
-  changed();
+  changed(PictureChange::Pasted);
 }
 
 void RasterCanvas::removeBackground() { m_background = QImage(); }
@@ -106,8 +106,8 @@ void RasterCanvas::paintBackground() {
   painter.drawImage(0, 0, m_background);
 }
 
-void RasterCanvas::changed() {
-  if (m_changed) m_changed();
+void RasterCanvas::changed(PictureChange change) {
+  if (m_changed) m_changed(change);
 }
 
 // The image's own resolution decides how large a font's points are drawn.
@@ -126,7 +126,7 @@ void RasterCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke
   painter.setPen(qtPen(stroke));
   painter.drawLine(qtPoint(from), qtPoint(to));
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke,
@@ -136,7 +136,7 @@ void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const S
   painter.setBrush(qtBrush(fill));
   painter.drawRect(QRectF(qtPoint(corner1), qtPoint(corner2)).normalized());
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
@@ -146,7 +146,7 @@ void RasterCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY
   painter.setBrush(qtBrush(fill));
   painter.drawEllipse(qtPoint(centre), radiusX, radiusY);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
@@ -155,7 +155,7 @@ void RasterCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
   painter.setPen(pen);
   painter.drawPoint(qtPoint(at));
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 TextExtent RasterCanvas::measureText(std::string_view text, const CanvasFont& font) {
@@ -172,7 +172,7 @@ void RasterCanvas::drawText(PixelPoint topLeft, std::string_view text, const Can
   painter.setPen(qtColour(colour));
   painter.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), decodeText(text));
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 bool RasterCanvas::hasFont(std::string_view name) {

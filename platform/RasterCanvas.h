@@ -24,9 +24,17 @@
 
 namespace morvane {
 
+// What changed the picture, for whoever shows it.
+enum class PictureChange {
+  Drawn,    // a drawing call painted on it
+  Cleared,  // everything drawn was erased
+  Grown,    // it became larger
+  Pasted,   // a picture was put in as its background
+};
+
 class RasterCanvas final : public Canvas {
  public:
-  using ChangeListener = std::function<void()>;
+  using ChangeListener = std::function<void(PictureChange)>;
 
   explicit RasterCanvas(QSize size = QSize(1, 1), double logicalDpi = DefaultLogicalDpi);
 
@@ -74,7 +82,7 @@ class RasterCanvas final : public Canvas {
 
  private:
   void paintBackground();
-  void changed();
+  void changed(PictureChange change);
   void applyResolution(QImage& picture) const;
 
   QImage m_image;
