@@ -316,7 +316,12 @@ void RunControl::runEditorProgram(Document& d) {
   d.message = CheckProgramStructure(chars, lines);
   // 4. A sound program runs with the editor locked.
   if (d.message.empty()) {
-    if (d.host != nullptr) d.host->setEditorLocked(true);
+    if (d.host != nullptr) {
+      d.host->setEditorLocked(true);
+      // The keys that step, pause and stop the run are the protocol's: it
+      // takes the focus, also from the editor where F5 or F8 was pressed.
+      if (d.host->protocolVisible()) d.host->focusProtocol();
+    }
     std::int32_t argCount = d.argCount;
     InterpreterState state{chars, lines, 1, d.message, d.resultValue, d.localTable,
                            d.argValues, argCount, m_windowIndex, m_workspace};

@@ -5,12 +5,12 @@
 
 #include <QColor>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
 #include "core/CodePageTable.h"
+#include "platform/FontSubstitutes.h"
 
 namespace morvane {
 
@@ -18,10 +18,6 @@ namespace {
 
 constexpr QImage::Format PictureFormat = QImage::Format_RGB32;
 constexpr double MetresPerInch = 0.0254;
-
-// A family no font configuration knows: what it resolves to is the fallback
-// for unknown names.
-const QString UnknownFamily = QStringLiteral("Morvane Unknown Family 7F3A");
 
 QImage whitePicture(QSize size) {
   QImage picture(size.expandedTo(QSize(1, 1)), PictureFormat);
@@ -74,7 +70,7 @@ RasterCanvas::RasterCanvas(QSize size, double logicalDpi)
 void RasterCanvas::clear() {
   m_image.fill(Qt::white);
   paintBackground();
-  changed();
+  changed(PictureChange::Cleared);
 }
 
 void RasterCanvas::ensureSize(QSize size) {
@@ -86,14 +82,14 @@ void RasterCanvas::ensureSize(QSize size) {
   painter.drawImage(0, 0, m_image);
   painter.end();
   m_image = std::move(larger);
-  changed();
+  changed(PictureChange::Grown);
 }
 
 void RasterCanvas::setBackground(const QImage& picture) {
   m_background = picture.convertToFormat(PictureFormat);
   ensureSize(m_background.size());
   paintBackground();
-  changed();
+  changed(PictureChange::Pasted);
 }
 
 void RasterCanvas::removeBackground() { m_background = QImage(); }
@@ -110,8 +106,8 @@ void RasterCanvas::paintBackground() {
   painter.drawImage(0, 0, m_background);
 }
 
-void RasterCanvas::changed() {
-  if (m_changed) m_changed();
+void RasterCanvas::changed(PictureChange change) {
+  if (m_changed) m_changed(change);
 }
 
 // The image's own resolution decides how large a font's points are drawn.
@@ -130,7 +126,7 @@ void RasterCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke
   painter.setPen(qtPen(stroke));
   painter.drawLine(qtPoint(from), qtPoint(to));
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke,
@@ -140,7 +136,7 @@ void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const S
   painter.setBrush(qtBrush(fill));
   painter.drawRect(QRectF(qtPoint(corner1), qtPoint(corner2)).normalized());
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
@@ -150,7 +146,7 @@ void RasterCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY
   painter.setBrush(qtBrush(fill));
   painter.drawEllipse(qtPoint(centre), radiusX, radiusY);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
@@ -159,7 +155,7 @@ void RasterCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
   painter.setPen(pen);
   painter.drawPoint(qtPoint(at));
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 TextExtent RasterCanvas::measureText(std::string_view text, const CanvasFont& font) {
@@ -176,17 +172,13 @@ void RasterCanvas::drawText(PixelPoint topLeft, std::string_view text, const Can
   painter.setPen(qtColour(colour));
   painter.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), decodeText(text));
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 bool RasterCanvas::hasFont(std::string_view name) {
-  const QString family = decodeText(name).trimmed();
-  if (family.isEmpty()) return false;
-  if (QFontDatabase::hasFamily(family)) return true;
-  // Not installed under this name: usable when the font configuration offers
-  // a substitute of its own for it rather than its general fallback.
-  if (m_fallbackFamily.isEmpty()) m_fallbackFamily = QFontInfo(QFont(UnknownFamily)).family();
-  return QFontInfo(QFont(family)).family() != m_fallbackFamily;
+  // Installed under this name, or put in its place by the font configuration
+  // (a metric-compatible substitute).
+  return FontNameAvailable(decodeText(name), QFontDatabase::families());
 }
 
 QFont RasterCanvas::qtFont(const CanvasFont& font) {

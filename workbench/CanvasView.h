@@ -20,13 +20,15 @@ class CanvasView final : public QScrollArea {
  Q_SIGNALS:
   // The pointer entered the canvas (the window's pointer returns to normal).
   void pointerEntered();
+  // A drawing call painted on the canvas.
+  void drawnOn();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
 
  private:
-  void pictureChanged();
+  void pictureChanged(PictureChange change);
 
   RasterCanvas m_canvas;
   QWidget* m_picture;

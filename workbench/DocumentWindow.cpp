@@ -98,6 +98,7 @@ DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, Wi
     if (!m_unloaded) document().changed = true;
   });
   connect(m_canvasView, &CanvasView::pointerEntered, this, [this] { unsetCursor(); });
+  connect(m_canvasView, &CanvasView::drawnOn, this, &DocumentWindow::showCanvasDrawnOn);
   m_canvasView->installEventFilter(this);
   m_unwindCheck->setInterval(UnwindCheckMilliseconds);
   connect(m_unwindCheck, &QTimer::timeout, this, [this] { m_session->checkUnwound(); });
@@ -380,6 +381,18 @@ void DocumentWindow::applyLayout() {
   m_canvasView->setGeometry(m_panes.canvas);
   m_protocol->setVisible(m_panes.protocolShown);
   m_editor->setVisible(m_panes.editorShown);
+}
+
+// A drawing on a canvas too narrow to see it widens the canvas, once. The
+// panes move after the drawing call has returned, at the run's next yield
+// or when it ends.
+void DocumentWindow::showCanvasDrawnOn() {
+  if (m_layout.canvasWidthSettled() || m_canvasRevealPending) return;
+  m_canvasRevealPending = true;
+  QTimer::singleShot(0, this, [this] {
+    m_canvasRevealPending = false;
+    if (m_layout.revealCanvas(size())) applyLayout();
+  });
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent* event) {

@@ -122,6 +122,7 @@ class DocumentWindow final : public QWidget {
   void fillWindowList();
   void fillFontMenu();
   void applyLayout();
+  void showCanvasDrawnOn();
   void setCaption(const QString& caption, bool hasFile);
   void unload();
   void finishUnload();
@@ -150,6 +151,7 @@ class DocumentWindow final : public QWidget {
   PaneLayout m_panes;
   bool m_settingUp = true;  // no layout until the window is complete
   Splitter m_dragging = Splitter::None;
+  bool m_canvasRevealPending = false;  // a drawing's check of the canvas width waits
 
   bool m_hasFile = false;
   ProgramFileFormat m_format;

@@ -1,5 +1,7 @@
 #include "workbench/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 
 #include "exec/Workspace.h"
@@ -300,14 +303,22 @@ DocumentWindow* MainWindow::createDocumentWindow(WindowLayout mode) {
   window->setWindowIcon(ApplicationIcon());
   placeNewWindow(window);
   d->setToolbarChecked(m_toolbar->isVisible());
+  // Every window's File menu lists the recent files from the start, also one
+  // a program opens (EXECUTE, EXECUTEGRAFIC, EDIT).
+  d->showRecentFiles(m_recentFiles.entries());
   return d;
+}
+
+QSize MainWindow::newWindowSize() const {
+  const QSize inner = m_mdiArea->viewport()->size();
+  return {inner.width() * DocumentWidthPercent / 100, inner.height() * DocumentHeightPercent / 100};
 }
 
 // New windows take most of the frame and cascade by one percent each.
 void MainWindow::placeNewWindow(QMdiSubWindow* window) {
   const QSize inner = m_mdiArea->viewport()->size();
   const int upperBound = m_workspace.documentSlots();
-  window->resize(inner.width() * DocumentWidthPercent / 100, inner.height() * DocumentHeightPercent / 100);
+  window->resize(newWindowSize());
   window->move((upperBound - 1) * CascadeStepPercent * inner.width() / 100,
                (upperBound - 1) * CascadeStepPercent * inner.height() / 100);
 }
@@ -388,17 +399,39 @@ void MainWindow::unloadDocument(std::int32_t slot) {
 
 // ---- Window menu ------------------------------------------------------------------------------------
 
+// The windows that Cascade and Tile arrange: shown and not minimised.
+QList<QMdiSubWindow*> MainWindow::arrangedWindows(QMdiArea::WindowOrder order) const {
+  QList<QMdiSubWindow*> shown;
+  for (QMdiSubWindow* window : m_mdiArea->subWindowList(order)) {
+    if (window->isVisible() && !window->isMinimized()) shown.append(window);
+  }
+  return shown;
+}
+
 void MainWindow::arrange(WindowArrangement arrangement) {
   switch (arrangement) {
-    case WindowArrangement::Cascade:
-      m_mdiArea->cascadeSubWindows();
+    case WindowArrangement::Cascade: {
+      // Each window the size a new one gets, each one title bar further to
+      // the right and down than the one behind it, so every title shows.
+      // (The area's own cascade sizes windows by their size hint, which a
+      // document window without a layout does not have: it left bare title
+      // bars.)
+      const QList<QMdiSubWindow*> shown = arrangedWindows(QMdiArea::StackingOrder);  // the frontmost last
+      if (shown.isEmpty()) return;
+      const QSize size = newWindowSize();
+      const int step = std::max(1, shown.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, shown.first()));
+      // Past the area's lower half, the cascade starts again at the top.
+      const int positions = std::max(1, m_mdiArea->viewport()->height() / 2 / step);
+      for (int i = 0; i < shown.size(); ++i) {
+        const int offset = (i % positions) * step;
+        shown[i]->showNormal();
+        shown[i]->setGeometry(QRect(QPoint(offset, offset), size));
+      }
       break;
+    }
     case WindowArrangement::TileHorizontally: {
       // One above the other, each the frame's full width.
-      QList<QMdiSubWindow*> shown;
-      for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (window->isVisible() && !window->isMinimized()) shown.append(window);
-      }
+      const QList<QMdiSubWindow*> shown = arrangedWindows(QMdiArea::CreationOrder);
       if (shown.isEmpty()) return;
       const QSize inner = m_mdiArea->viewport()->size();
       const int height = inner.height() / static_cast<int>(shown.size());

@@ -5,6 +5,7 @@
 // menus take the menu bar while it is active.
 
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QPointer>
 
 #include "exec/KeyCode.h"
@@ -13,7 +14,6 @@
 #include "workbench/RecentFiles.h"
 #include "workbench/TextSearch.h"
 
-class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 class QToolBar;
@@ -78,7 +78,9 @@ class MainWindow final : public QMainWindow {
   void updateMenus();
   void updateToolbarButtons();
   DocumentWindow* createDocumentWindow(WindowLayout mode);
+  QSize newWindowSize() const;
   void placeNewWindow(QMdiSubWindow* window);
+  QList<QMdiSubWindow*> arrangedWindows(QMdiArea::WindowOrder order) const;
   int dialogFontSize() const;
   void runButton(KeyCode code);
 

@@ -20,14 +20,14 @@ ProgramEditor::ProgramEditor(QWidget* parent) : QPlainTextEdit(parent) {
                    colours.color(QPalette::Active, QPalette::HighlightedText));
   setPalette(colours);
   connect(this, &QPlainTextEdit::textChanged, this, &ProgramEditor::onTextChanged);
+  // Whatever moves the caret (keys, clicks, the toolbar's Cut and Paste, a
+  // search) shows in the read-outs.
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ProgramEditor::showReadout);
 }
 
 QString ProgramEditor::programText() const { return EditorText::fromDocument(*document()); }
 
-void ProgramEditor::setProgramText(const QString& text) {
-  setPlainText(text);
-  showReadout();
-}
+void ProgramEditor::setProgramText(const QString& text) { setPlainText(text); }
 
 std::string ProgramEditor::interpreterText() const { return EditorText::toInterpreter(programText()); }
 
@@ -64,7 +64,6 @@ void ProgramEditor::undoToSnapshot() {
   if (isReadOnly()) return;
   const EditorState previous = m_undo.undo(editorState());
   setEditorState(previous);
-  showReadout();
 }
 
 void ProgramEditor::deleteSelectionOrCharacter() {
@@ -77,7 +76,6 @@ void ProgramEditor::deleteSelectionOrCharacter() {
   }
   cursor.removeSelectedText();
   setTextCursor(cursor);
-  showReadout();
 }
 
 void ProgramEditor::noteClick() {
@@ -89,6 +87,9 @@ void ProgramEditor::showReadout() { Q_EMIT readoutChanged(ReadoutAt(programText(
 
 void ProgramEditor::onTextChanged() {
   m_undo.textChanged(selectionStart(), selectionLength());
+  // Every change of the text shows in the read-outs, also one that leaves
+  // the caret where it was.
+  showReadout();
   Q_EMIT edited();
 }
 
@@ -121,6 +122,10 @@ void ProgramEditor::mouseReleaseEvent(QMouseEvent* event) {
 
 void ProgramEditor::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
+  // Opening a menu (Edit > Undo among them) or the context menu takes the
+  // focus only for as long as the menu is open: that is no leaving of the
+  // editor, and refreshing the snapshot there would leave Undo nothing to do.
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason) return;
   m_undo.focusLost(programText(), selectionStart());
 }
 

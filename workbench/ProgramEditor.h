@@ -1,7 +1,7 @@
 #pragma once
 // Text1, the program editor. It keeps the toggling Undo snapshot, reports
-// the caret's line, column and the text's length on clicks and key
-// releases, and passes the run keys (F5, F8, Pause, Ctrl-Break, Escape) to
+// the caret's line, column and the text's length whenever the text or the
+// caret changes, and passes the run keys (F5, F8, Pause, Ctrl-Break, Escape) to
 // the protocol's key handler. While a program runs it is locked against
 // typing, and the line waiting in single step shows selected.
 
