@@ -35,23 +35,16 @@ void BreakpointLines::linesChanged(int changedLine, int delta, bool changedLineM
   Q_EMIT changed();
 }
 
-void BreakpointLines::keepWithin(int lineCount) {
-  const auto beyond = m_lines.lower_bound(lineCount);
-  if (beyond == m_lines.end()) return;
-  m_lines.erase(beyond, m_lines.end());
-  Q_EMIT changed();
-}
-
 void BreakpointLines::onContentsChange(int position, int charsRemoved, int charsAdded) {
   const int oldBlocks = m_blockCount;
   const int oldCharacters = m_characterCount;
   m_blockCount = m_document->blockCount();
   m_characterCount = m_document->characterCount();
-  if (position == 0 && charsRemoved >= oldCharacters - 1 && oldCharacters > 1) {
-    // The whole text was replaced: the breakpoints keep their numbers.
-    keepWithin(m_blockCount);
-    return;
-  }
+  // A replacement of the whole text (setPlainText) empties the document,
+  // then fills it: the breakpoints keep their numbers through both, also
+  // those beyond a shorter text (RUN shows its instruction file in the
+  // editor, then gives the program back).
+  if (m_characterCount <= 1 || oldCharacters <= 1) return;
   const QTextBlock block = m_document->findBlock(position);
   // Whole lines inserted at the start of a line push that line's text down.
   const bool movesDown = charsRemoved == 0 && charsAdded > 0 && block.position() == position;

@@ -33,8 +33,6 @@ class BreakpointLines final : public QObject {
   // negative, removed) after it. When the change inserted whole lines
   // before the text of `changedLine`, that line's text moved down with them.
   void linesChanged(int changedLine, int delta, bool changedLineMoves);
-  // Breakpoints beyond the last line go.
-  void keepWithin(int lineCount);
 
  Q_SIGNALS:
   void changed();
