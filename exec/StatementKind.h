@@ -113,11 +113,26 @@ inline constexpr std::array<StatementKeywordEntry, 66> StatementKeywords{{
     {"STOP", KeywordMatch::Whole, StatementKind::EndOfRun},
 }};
 
-// The words inside statements that are no names: THEN of IF, TO and STEP of
-// FOR and of the DRAW shapes, AS of declarations and OPEN, WHILE and UNTIL
-// of the loops, and the declared types.
-inline constexpr std::array<std::string_view, 12> ClauseWords{
-    "THEN", "TO", "STEP", "AS", "WHILE", "UNTIL", "SINGLE", "DOUBLE", "INTEGER", "LONG", "STRING", "ELSE"};
+// The words inside statements that are no names, each defined where the
+// statements look for it.
+namespace clause {
+inline constexpr std::string_view Then = "THEN";      // IF c THEN, ELSEIF c THEN
+inline constexpr std::string_view To = "TO";          // FOR v = a TO b
+inline constexpr std::string_view Step = "STEP";      // FOR ... STEP s
+inline constexpr std::string_view As = "AS";          // OPEN f FOR mode AS n, declarations
+inline constexpr std::string_view For = "FOR";        // OPEN f FOR mode
+inline constexpr std::string_view Input = "INPUT";    // the modes of OPEN
+inline constexpr std::string_view Output = "OUTPUT";
+inline constexpr std::string_view Append = "APPEND";
+}  // namespace clause
+
+inline constexpr std::array<std::string_view, 8> ClauseWords{
+    clause::Then, clause::To, clause::Step, clause::As, clause::For, clause::Input, clause::Output, clause::Append};
+
+// The type words after AS in DIM, LOCAL and GLOBAL ("DIM" for an item
+// without AS).
+inline constexpr std::array<std::string_view, 6> DeclarationTypes{"SINGLE", "DOUBLE", "LONG",
+                                                                  "INTEGER", "STRING", "DIM"};
 
 // The keyword must already have "DRAW COORDINATES" replaced by "DRAWCOORDINATES".
 StatementKind ClassifyKeyword(std::string_view keyword);

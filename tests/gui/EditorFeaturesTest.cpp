@@ -96,7 +96,7 @@ class EditorFeaturesTest : public QObject {
   // The keywords are the interpreter's: every statement keyword is one.
   void keywordsComeFromTheStatementTable() {
     const QSet<QString>& words = SyntaxColouring::keywordWords();
-    for (const char* word : {"PRINT", "LINEINPUT", "EXECUTEGRAFIC", "DRAWCOORDINATES", "INLINE", "ENDSUB", "THEN"}) {
+    for (const char* word : {"PRINT", "LINEINPUT", "EXECUTEGRAFIC", "DRAWCOORDINATES", "INLINE", "ENDSUB", "THEN", "STEP", "OUTPUT", "INTEGER"}) {
       QVERIFY2(words.contains(QLatin1String(word)), word);
     }
     QVERIFY(!words.contains(QStringLiteral("X")));

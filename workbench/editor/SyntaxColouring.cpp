@@ -1,5 +1,7 @@
 #include "workbench/editor/SyntaxColouring.h"
 
+#include <span>
+
 #include <QColor>
 
 #include "exec/StatementKind.h"
@@ -59,8 +61,9 @@ const QSet<QString>& SyntaxColouring::keywordWords() {
       const QString text = QString::fromLatin1(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
       for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) set.insert(word);
     }
-    for (std::string_view word : ClauseWords) {
-      set.insert(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
+    for (const auto list : {std::span<const std::string_view>(ClauseWords),
+                              std::span<const std::string_view>(DeclarationTypes)}) {
+      for (std::string_view word : list) set.insert(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
     }
     return set;
   }();
