@@ -183,6 +183,7 @@ void ProgramEditor::setFaultLine(int line) {
     QTextCursor caret(block);
     setTextCursor(caret);
     centerCursor();
+    showReadout();
   } else {
     m_faultLine = -1;
   }

@@ -63,7 +63,8 @@ void DocumentWindow::createDebugActions() {
   connect(toCursor, &QAction::triggered, this, &DocumentWindow::runToCursor);
   m_executeMenu->addActions({toggle, over, toCursor});
 
-  // Options: the colouring, remembered for the windows to come.
+  // Options: the colouring, remembered for the windows to come, and the
+  // Variables pane. (The Window menu's checked items are the open windows.)
   QAction* colouring = new QAction(tr(texts::MenuSyntaxColouring), this);
   colouring->setObjectName(QStringLiteral("mnuSyntaxColouring"));
   colouring->setCheckable(true);
@@ -72,15 +73,12 @@ void DocumentWindow::createDebugActions() {
     m_colouring->setEnabled(on);
     m_settings.saveSyntaxColouring(on);
   });
-  m_optionsMenu->insertAction(m_optionsMenu->actions().value(1), colouring);
-
-  // Window: the Variables pane, before the arrangements.
   m_variablesAction = new QAction(tr(texts::MenuVariables), this);
   m_variablesAction->setObjectName(QStringLiteral("mnuVariables"));
   m_variablesAction->setCheckable(true);
   connect(m_variablesAction, &QAction::toggled, this, [this] { applyLayout(); });
-  m_windowMenu->insertAction(m_windowMenu->actions().value(0), m_variablesAction);
-  m_windowMenu->insertSeparator(m_windowMenu->actions().value(1));
+  QAction* afterToolbar = m_optionsMenu->actions().value(1);
+  m_optionsMenu->insertActions(afterToolbar, {colouring, m_variablesAction});
 }
 
 void DocumentWindow::showVariablesView(bool shown) { m_variablesAction->setChecked(shown); }
