@@ -12,6 +12,7 @@
 #include "exec/Host.h"
 #include "exec/InstructionFileStatements.h"
 #include "exec/ProcedureStatements.h"
+#include "exec/RunObserver.h"
 #include "exec/RunControlStatements.h"
 #include "exec/StatementContext.h"
 #include "exec/StatementKind.h"
@@ -119,10 +120,12 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
   StatementContext ctx{state, workspace, document};
   ctx.entryFlag = EntryFlag::AtEntry;
   ++document.activeRuns;
+  const LevelWatch watch(ctx);
 
   for (;;) {
-    // 1. Read the line.
+    // 1. Read the line; the window's observer sees it before it runs.
     readLine(ctx);
+    ObserveLine(ctx);
 
     // 2. In single step the line is shown in the editor.
     if (document.runState == RunState::StepOne) highlightLine(ctx);

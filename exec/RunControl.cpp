@@ -6,6 +6,7 @@
 #include "exec/ExecuteStatement.h"
 #include "exec/Host.h"
 #include "exec/RunControlStatements.h"
+#include "exec/RunObserver.h"
 #include "exec/StatementContext.h"
 #include "prepare/Scanning.h"
 #include "prepare/StructureCheck.h"
@@ -314,6 +315,7 @@ void RunControl::runEditorProgram(Document& d) {
   LineTable lines(lineTableCapacity(editorText));
   // 3. Split and check.
   d.message = CheckProgramStructure(chars, lines);
+  if (!d.message.empty()) ReportStructureFault(d, d.message);
   // 4. A sound program runs with the editor locked.
   if (d.message.empty()) {
     if (d.host != nullptr) {

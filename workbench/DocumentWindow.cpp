@@ -28,6 +28,11 @@
 #include "workbench/SettingsStore.h"
 #include "workbench/StatusStrip.h"
 #include "workbench/WorkbenchTexts.h"
+#include "workbench/debug/BreakpointLines.h"
+#include "workbench/debug/DebugSession.h"
+#include "workbench/debug/VariablesView.h"
+#include "workbench/editor/LineNumberGutter.h"
+#include "workbench/editor/SyntaxColouring.h"
 
 namespace morvane {
 
@@ -36,6 +41,8 @@ namespace {
 // How often a closed window looks whether a run started elsewhere has let
 // go of its document.
 constexpr int UnwindCheckMilliseconds = 20;
+// The gap between the protocol and the Variables pane beside it.
+constexpr int VariablesGap = 6;
 
 DocumentLayout layoutFor(WindowLayout mode) {
   switch (mode) {
@@ -72,6 +79,11 @@ DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, Wi
       m_protocol(new ProtocolBox(this)),
       m_canvasView(new CanvasView(this)),
       m_status(new StatusStrip(this)),
+      m_breakpoints(new BreakpointLines(this)),
+      m_gutter(new LineNumberGutter(*m_editor, *m_breakpoints)),
+      m_colouring(new SyntaxColouring(m_editor->document())),
+      m_debug(new DebugSession(*m_breakpoints, this)),
+      m_variables(new VariablesView(this)),
       m_unwindCheck(new QTimer(this)),
       m_layout(layoutFor(mode)) {
   setObjectName(QStringLiteral("frmNotePad"));
@@ -103,8 +115,11 @@ DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, Wi
   m_unwindCheck->setInterval(UnwindCheckMilliseconds);
   connect(m_unwindCheck, &QTimer::timeout, this, [this] { m_session->checkUnwound(); });
 
+  setUpDebugging();
+
   setCaption(texts::noNameCaption(m_slot), false);
   createActions();
+  createDebugActions();
   setTabOrder(m_protocol, m_editor);
   m_status->showReadout(ReadoutAt(QString(), 0));
   m_settingUp = false;
@@ -117,6 +132,7 @@ DocumentWindow::~DocumentWindow() {
   if (!m_unloaded) m_workspace.closeDocument(m_slot);
   Document& d = m_workspace.document(m_slot);
   if (d.host == m_host.get()) d.host = nullptr;
+  if (d.observer == m_debug) d.observer = nullptr;
 }
 
 Document& DocumentWindow::document() { return m_workspace.document(m_slot); }
@@ -380,6 +396,16 @@ void DocumentWindow::applyLayout() {
   m_editor->setGeometry(m_panes.editor);
   m_canvasView->setGeometry(m_panes.canvas);
   m_protocol->setVisible(m_panes.protocolShown);
+  // The Variables pane takes the right part of the protocol's place.
+  const bool variablesShown = m_variablesAction != nullptr && m_variablesAction->isChecked() && m_panes.protocolShown;
+  if (variablesShown) {
+    const QRect place = m_panes.protocol;
+    const int protocolWidth = place.width() * 11 / 20;
+    m_protocol->setGeometry(place.left(), place.top(), protocolWidth, place.height());
+    m_variables->setGeometry(place.left() + protocolWidth + VariablesGap, place.top(),
+                             place.width() - protocolWidth - VariablesGap, place.height());
+  }
+  m_variables->setVisible(variablesShown);
   m_editor->setVisible(m_panes.editorShown);
 }
 

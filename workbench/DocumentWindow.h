@@ -24,7 +24,12 @@ class QTimer;
 
 namespace morvane {
 
+class BreakpointLines;
 class CanvasView;
+class DebugSession;
+class LineNumberGutter;
+class SyntaxColouring;
+class VariablesView;
 class ProgramEditor;
 class ProtocolBox;
 class RunSession;
@@ -82,6 +87,18 @@ class DocumentWindow final : public QWidget {
   ProtocolBox* protocol() const { return m_protocol; }
   CanvasView* canvasView() const { return m_canvasView; }
   StatusStrip* statusStrip() const { return m_status; }
+  BreakpointLines& breakpoints() const { return *m_breakpoints; }
+  LineNumberGutter* gutter() const { return m_gutter; }
+  SyntaxColouring* colouring() const { return m_colouring; }
+  DebugSession& debugSession() const { return *m_debug; }
+  VariablesView* variablesView() const { return m_variables; }
+  // Shows or hides the Variables pane beside the protocol.
+  void showVariablesView(bool shown);
+
+  // The debugging commands of the Execute menu.
+  void toggleBreakpointAtCaret();
+  void stepOver();
+  void runToCursor();
   const DocumentLayout& layoutFractions() const { return m_layout; }
   const DocumentFont& documentFont() const { return m_font; }
   // The text pane the clipboard commands act on: the one that last had
@@ -119,6 +136,8 @@ class DocumentWindow final : public QWidget {
 
  private:
   void createActions();
+  void createDebugActions();
+  void setUpDebugging();
   void fillWindowList();
   void fillFontMenu();
   void applyLayout();
@@ -141,6 +160,12 @@ class DocumentWindow final : public QWidget {
   ProtocolBox* m_protocol;
   CanvasView* m_canvasView;
   StatusStrip* m_status;
+  BreakpointLines* m_breakpoints;
+  LineNumberGutter* m_gutter;
+  SyntaxColouring* m_colouring;
+  DebugSession* m_debug;
+  VariablesView* m_variables;
+  QAction* m_variablesAction = nullptr;
   DocumentFont m_font;
   std::unique_ptr<NotePadHost> m_host;
   std::int32_t m_slot = 0;

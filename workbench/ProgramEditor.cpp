@@ -4,6 +4,7 @@
 #include <QTextBlock>
 
 #include "workbench/KeyTranslation.h"
+#include "workbench/editor/LineNumberGutter.h"
 
 namespace morvane {
 
@@ -118,6 +119,77 @@ void ProgramEditor::keyReleaseEvent(QKeyEvent* event) {
 void ProgramEditor::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
   noteClick();
+}
+
+// ---- Gutter and fault -----------------------------------------------------------
+
+namespace {
+const QColor FaultTint(255, 205, 205);
+}  // namespace
+
+void ProgramEditor::attachGutter(LineNumberGutter* gutter) {
+  m_gutter = gutter;
+  connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { placeGutter(); });
+  connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+    if (dy != 0) {
+      m_gutter->scroll(0, dy);
+    } else {
+      m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+    }
+  });
+  placeGutter();
+}
+
+void ProgramEditor::placeGutter() {
+  if (m_gutter == nullptr) return;
+  const int width = m_gutter->neededWidth();
+  setViewportMargins(width, 0, 0, 0);
+  const QRect inside = contentsRect();
+  m_gutter->setGeometry(inside.left(), inside.top(), width, inside.height());
+  m_gutter->update();
+}
+
+void ProgramEditor::resizeEvent(QResizeEvent* event) {
+  QPlainTextEdit::resizeEvent(event);
+  placeGutter();
+}
+
+QList<VisibleLine> ProgramEditor::visibleLines() const {
+  QList<VisibleLine> lines;
+  QTextBlock block = firstVisibleBlock();
+  const QPointF offset = contentOffset();
+  const int bottom = viewport()->height();
+  while (block.isValid()) {
+    const QRectF shape = blockBoundingGeometry(block).translated(offset);
+    if (shape.top() > bottom) break;
+    if (block.isVisible()) {
+      lines.append({block.blockNumber(), static_cast<int>(shape.top()), static_cast<int>(shape.height())});
+    }
+    block = block.next();
+  }
+  return lines;
+}
+
+void ProgramEditor::setFaultLine(int line) {
+  m_faultLine = line;
+  QList<QTextEdit::ExtraSelection> tints;
+  const QTextBlock block = document()->findBlockByNumber(line);
+  if (line >= 0 && block.isValid()) {
+    QTextEdit::ExtraSelection tint;
+    tint.format.setBackground(FaultTint);
+    tint.format.setProperty(QTextFormat::FullWidthSelection, true);
+    tint.cursor = QTextCursor(block);
+    tints.append(tint);
+    // The caret goes to the line, so that it scrolls into view.
+    QTextCursor caret(block);
+    setTextCursor(caret);
+    centerCursor();
+    showReadout();
+  } else {
+    m_faultLine = -1;
+  }
+  setExtraSelections(tints);
+  if (m_gutter != nullptr) m_gutter->setFaultLine(m_faultLine);
 }
 
 void ProgramEditor::focusOutEvent(QFocusEvent* event) {

@@ -13,7 +13,7 @@ class QSettings;
 
 namespace morvane {
 
-enum class SettingsSection { Font, RecentFiles };
+enum class SettingsSection { Font, RecentFiles, Editor };
 
 // The keys of the settings store, defined once.
 namespace settings {
@@ -23,6 +23,8 @@ inline constexpr char RecentFilesSection[] = "Recent Files";
 inline constexpr char FontName[] = "Name";
 inline constexpr char FontSize[] = "Size";
 inline constexpr char RecentFilePrefix[] = "RecentFile";
+inline constexpr char EditorSection[] = "Editor";
+inline constexpr char SyntaxColouring[] = "SyntaxColouring";
 inline constexpr char DefaultFontName[] = "Courier New";
 inline constexpr int DefaultFontSize = 12;
 }  // namespace settings
@@ -48,6 +50,10 @@ class SettingsStore {
   int fontSize() const;
   void saveFontName(const QString& name);
   void saveFontSize(int points);
+
+  // Whether the editor colours the program (on unless switched off).
+  bool syntaxColouring() const;
+  void saveSyntaxColouring(bool on);
 
   // The key of recent file k (1-based): "RecentFile" followed by k.
   static QString recentFileKey(int k);

@@ -74,6 +74,20 @@ inline constexpr char StatusLine[] = QT_TRANSLATE_NOOP("Workbench", "Line:");
 inline constexpr char StatusColumn[] = QT_TRANSLATE_NOOP("Workbench", "Column:");
 inline constexpr char StatusLength[] = QT_TRANSLATE_NOOP("Workbench", "Length:");
 
+// ---- Editor and debugging -------------------------------------------------------------
+inline constexpr char MenuToggleBreakpoint[] = QT_TRANSLATE_NOOP("Workbench", "Toggle Breakpoint");
+inline constexpr char MenuStepOver[] = QT_TRANSLATE_NOOP("Workbench", "Step Over");
+inline constexpr char MenuRunToCursor[] = QT_TRANSLATE_NOOP("Workbench", "Run to Cursor");
+inline constexpr char MenuVariables[] = QT_TRANSLATE_NOOP("Workbench", "Variables");
+inline constexpr char MenuSyntaxColouring[] = QT_TRANSLATE_NOOP("Workbench", "Syntax Colouring");
+inline constexpr char VariablesScope[] = QT_TRANSLATE_NOOP("Workbench", "Scope");
+inline constexpr char VariablesName[] = QT_TRANSLATE_NOOP("Workbench", "Name");
+inline constexpr char VariablesType[] = QT_TRANSLATE_NOOP("Workbench", "Type");
+inline constexpr char VariablesValue[] = QT_TRANSLATE_NOOP("Workbench", "Value");
+inline constexpr char VariablesBounds[] = QT_TRANSLATE_NOOP("Workbench", "Bounds");
+inline constexpr char VariablesGlobal[] = QT_TRANSLATE_NOOP("Workbench", "global");
+inline constexpr char VariablesLocal[] = QT_TRANSLATE_NOOP("Workbench", "local (level %1)");
+
 // ---- Message box --------------------------------------------------------------------
 inline constexpr char MessageBoxTitle[] = QT_TRANSLATE_NOOP("Workbench", "Messagebox");
 inline constexpr char InputBoxTitle[] = QT_TRANSLATE_NOOP("Workbench", "Message/Input-Box");
@@ -146,5 +160,6 @@ inline QString fileExists(const QString& name) { return tr(FileExists).arg(name)
 inline QString deleteFile(const QString& name) { return tr(DeleteFile).arg(name); }
 inline QString foundAt(qint64 line, qint64 column) { return tr(FoundAt).arg(line).arg(column); }
 inline QString occurrences(qint64 count) { return tr(Occurrences).arg(count); }
+inline QString variablesLocal(int level) { return tr(VariablesLocal).arg(level); }
 
 }  // namespace morvane::texts
