@@ -1,0 +1,87 @@
+// Runs programs as a user does in the workbench: each in a fresh document
+// window (offscreen unless QT_QPA_PLATFORM says otherwise), started with F5,
+// timed until the window is idle again. Prints one line per program, its
+// name and the best time of the runs in seconds, for benchmarks/side-by-side.sh
+// to set beside the runner's. The timings are for people to read.
+//
+//   workbench_benchmark [--runs N] FILE.bas ...
+
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "exec/Workspace.h"
+#include "workbench/DocumentWindow.h"
+#include "workbench/EventLoopSystem.h"
+#include "workbench/ProgramEditor.h"
+#include "workbench/ProtocolBox.h"
+#include "workbench/SettingsStore.h"
+
+using namespace morvane;
+
+namespace {
+
+// One run with F5 in a fresh window; its time in seconds.
+double runOnce(Workspace& workspace, SettingsStore& settings, const QString& program) {
+  DocumentWindow window(workspace, settings);
+  window.resize(900, 600);
+  window.show();
+  window.editor()->setProgramText(program);
+  window.document().changed = false;
+  window.protocol()->setFocus();
+  QApplication::processEvents();
+
+  QElapsedTimer clock;
+  clock.start();
+  // The key press returns once the run has ended.
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+  QApplication::sendEvent(window.protocol(), &press);
+  QApplication::processEvents();  // the last repaint belongs to the run
+  return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+
+  // The settings go to a temporary place, not to the user's.
+  QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+  SettingsStore settings(settingsDir.filePath(QStringLiteral("benchmark.ini")));
+  EventLoopSystem system(settings);
+  Workspace workspace(system);
+
+  int runs = 3;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QStringLiteral("--runs") && i + 1 < arguments.size()) {
+      runs = std::max(1, arguments[++i].toInt());
+      continue;
+    }
+    QFile file(arguments[i]);
+    if (!file.open(QIODevice::ReadOnly)) {
+      std::fprintf(stderr, "workbench_benchmark: cannot read %s\n", qPrintable(arguments[i]));
+      return 2;
+    }
+    // The editor holds lines, as when the file is opened.
+    QString program = QString::fromUtf8(file.readAll());
+    program.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+    double best = std::numeric_limits<double>::max();
+    for (int run = 0; run < runs; ++run) best = std::min(best, runOnce(workspace, settings, program));
+    std::printf("%s %.3f\n", qPrintable(QFileInfo(arguments[i]).completeBaseName()), best);
+    std::fflush(stdout);
+  }
+  return 0;
+}
