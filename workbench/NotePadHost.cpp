@@ -18,7 +18,13 @@ std::string NotePadHost::editorFontName() const { return EncodeCodePage(m_font.n
 
 double NotePadHost::editorFontSize() const { return m_font.size; }
 
-void NotePadHost::setLamp(Lamp lamp) { m_lamp.setLamp(lamp); }
+// Every key handler ends by setting the lamp, and so does every run: the
+// protocol then shows all that was written meanwhile, so a window that is
+// idle again holds nothing back.
+void NotePadHost::setLamp(Lamp lamp) {
+  m_protocol.showHeldBack();
+  m_lamp.setLamp(lamp);
+}
 
 void NotePadHost::enableProtocol() { m_protocol.setEnabled(true); }
 
