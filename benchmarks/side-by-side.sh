@@ -11,7 +11,7 @@
 # also runs with F5 in an offscreen document window (workbench_benchmark),
 # set beside the runner's time.
 #
-#   benchmarks/side-by-side.sh [--runs N] [--build DIR] [--shared DIR] [--no-workbench]
+#   benchmarks/side-by-side.sh [--runs N] [--build DIR] [--shared DIR] [--no-workbench] [--wall]
 #
 # Missing peers are installed with apt-get (as root, or through sudo).
 set -euo pipefail
@@ -20,6 +20,7 @@ top="$(cd "$here/.." && pwd)"
 runs=3
 build="$top/build"
 workbench=yes
+wall=no
 shared="$top/../shared/bench"
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -27,7 +28,8 @@ while [ $# -gt 0 ]; do
     --build) build="$(cd "$2" && pwd)"; shift 2 ;;
     --shared) shared="$2"; shift 2 ;;
     --no-workbench) workbench=no; shift ;;
-    *) echo "usage: $0 [--runs N] [--build DIR] [--shared DIR] [--no-workbench]" >&2; exit 2 ;;
+    --wall) wall=yes; shift ;;
+    *) echo "usage: $0 [--runs N] [--build DIR] [--shared DIR] [--no-workbench] [--wall]" >&2; exit 2 ;;
   esac
 done
 runner="$build/cli/morvane-run"
@@ -51,18 +53,36 @@ fi
 python=/usr/bin/python3
 
 # ---- Measuring ----------------------------------------------------------------
-# Best wall-clock time of $runs runs, in seconds with three decimals.
-best_of() {
-  local best="" start end elapsed
-  for ((i = 0; i < runs; i++)); do
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 </dev/null || true
-    end=$(date +%s%N)
-    elapsed=$(( (end - start) / 1000 ))
-    if [ -z "$best" ] || [ "$elapsed" -lt "$best" ]; then best=$elapsed; fi
-  done
-  awk -v us="$best" 'BEGIN { printf "%.3f", us / 1e6 }'
+# The machine is often shared, and a busy machine stretches the elapsed time
+# of every program alike but not their processor time: the table shows the
+# processor time (user + system) unless --wall asks for the elapsed time.
+#
+# One line "elapsed processor peak_kb" for the best of $runs runs of a
+# command (its output thrown away): the times from the kernel's account of
+# the child, the peak memory from GNU time (a child spawned from python
+# would report python's memory as its own peak).
+measure() {
+  "$python" - "$runs" "$@" <<'PY'
+import os, sys, time
+runs, command = int(sys.argv[1]), sys.argv[2:]
+quiet = [(os.POSIX_SPAWN_OPEN, 0, "/dev/null", os.O_RDONLY, 0),
+         (os.POSIX_SPAWN_OPEN, 1, "/dev/null", os.O_WRONLY, 0),
+         (os.POSIX_SPAWN_OPEN, 2, "/dev/null", os.O_WRONLY, 0)]
+best = None
+for _ in range(runs):
+    start = time.perf_counter()
+    pid = os.posix_spawnp(command[0], command, os.environ, file_actions=quiet)
+    _, _, usage = os.wait4(pid, 0)
+    run = (time.perf_counter() - start, usage.ru_utime + usage.ru_stime)
+    best = run if best is None else (min(best[0], run[0]), min(best[1], run[1]))
+print("%.3f %.3f" % best[:2], end=" ")
+PY
+  /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null </dev/null | tail -1
 }
+
+# The chosen time of a measure line, and its peak memory in MB.
+time_of() { if [ "$wall" = yes ]; then echo "$1" | cut -d' ' -f1; else echo "$1" | cut -d' ' -f2; fi; }
+peak_of() { echo "$1" | awk '{ printf "%.1f", $3 / 1024 }'; }
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "-" }'; }
 
@@ -70,28 +90,26 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else
 # differ only there.
 normalised() { "$@" 2>&1 </dev/null | tr -d '\r' | sed 's/^ *//; s/ *$//' | md5sum | cut -c1-32; }
 
-# Peak resident memory of one run, in MB.
-peak_mb() {
-  /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null </dev/null | tail -1 | awk '{ printf "%.1f", $1 / 1024 }'
-}
-
 # ---- The machine ----------------------------------------------------------------
+kind="processor time (user + system)"
+[ "$wall" = no ] || kind="elapsed time"
 cpu="$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores of $cpu, $(uname -sr),"
-echo "load average $(cut -d' ' -f1-3 /proc/loadavg) at the start; best of $runs runs, seconds."
-echo "$(yabasic --version 2>&1 | head -1 | tr -s ' '); $($python --version 2>&1); $(lua5.4 -v 2>&1 | cut -d' ' -f1-2)."
+echo "load average $(cut -d' ' -f1-3 /proc/loadavg) at the start; $kind in seconds, best of $runs runs."
+echo "$(yabasic --version 2>&1 | head -1 | cut -d, -f1); $($python --version 2>&1); $(lua5.4 -v 2>&1 | cut -d' ' -f1-2)."
 echo
 
-startup_file="$(mktemp --suffix=.bas)"
-trap 'rm -f "$startup_file"' EXIT
-printf 'PRINT 0\r\n' >"$startup_file"
-startup_runs=$(( runs * 5 ))
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+printf 'PRINT 0\r\n' >"$scratch/start.bas"
+printf 'print 0\n' >"$scratch/start.yab"
 saved_runs=$runs
-runs=$startup_runs
-echo "Start-up, PRINT 0 (best of $startup_runs): morvane-run $(best_of "$runner" "$startup_file") s," \
-     "yabasic $(printf 'print 0\n' >"$startup_file.yab"; best_of yabasic "$startup_file.yab") s;" \
-     "peak memory $(peak_mb "$runner" "$startup_file") MB"
-rm -f "$startup_file.yab"
+runs=$(( runs * 5 ))
+m="$(measure "$runner" "$scratch/start.bas")"
+y="$(measure yabasic "$scratch/start.yab")"
+echo "Start-up, PRINT 0 (best of $runs runs): morvane-run $(echo "$m" | awk '{ printf "%.1f ms elapsed, %.1f ms processor", $1 * 1000, $2 * 1000 }')," \
+     "peak memory $(peak_of "$m") MB; yabasic $(echo "$y" | awk '{ printf "%.1f ms elapsed, %.1f ms processor", $1 * 1000, $2 * 1000 }')," \
+     "peak memory $(peak_of "$y") MB."
 runs=$saved_runs
 echo
 
@@ -122,14 +140,17 @@ table() {
     [ "$(normalised yabasic "$yab")" = "$expected" ] || check="$check yabasic"
     [ "$(normalised "$python" "$py")" = "$expected" ] || check="$check python3"
     [ "$(normalised lua5.4 "$lua")" = "$expected" ] || check="$check lua5.4"
-    m="$(best_of "$runner" "$program")"
-    y="$(best_of yabasic "$yab")"
-    p="$(best_of "$python" "$py")"
-    l="$(best_of lua5.4 "$lua")"
-    row="| $name${check:+ (output differs:$check)} | $m | $y | $p | $l | $(ratio "$m" "$y") | $(ratio "$m" "$p") | $(ratio "$m" "$l") | $(peak_mb "$runner" "$program") |"
+    m="$(measure "$runner" "$program")"
+    y="$(measure yabasic "$yab")"
+    p="$(measure "$python" "$py")"
+    l="$(measure lua5.4 "$lua")"
+    local mt yt pt lt
+    mt="$(time_of "$m")"; yt="$(time_of "$y")"; pt="$(time_of "$p")"; lt="$(time_of "$l")"
+    row="| $name${check:+ (output differs:$check)} | $mt | $yt | $pt | $lt | $(ratio "$mt" "$yt") | $(ratio "$mt" "$pt") | $(ratio "$mt" "$lt") | $(peak_of "$m") |"
     if [ "$with_workbench" = yes ]; then
-      wb="$(QT_QPA_PLATFORM=offscreen "$workbench_benchmark" --runs "$runs" "$program" 2>/dev/null | awk '{ print $2 }')"
-      row="$row ${wb:--} | $(ratio "${wb:-0}" "$m") |"
+      wb="$(QT_QPA_PLATFORM=offscreen "$workbench_benchmark" --runs "$runs" "$program" 2>/dev/null)"
+      wb="$(time_of "$(echo "$wb" | cut -d' ' -f2-)")"
+      row="$row ${wb:--} | $(ratio "${wb:-0}" "$mt") |"
     fi
     echo "$row"
   done

@@ -8,8 +8,9 @@
 //
 // Reading the clock is cheap but not free beside a fast line, so the clock
 // is read only every so many lines: the stride grows while lines are quick
-// and shrinks when they are slow, so that the clock is read about every
-// LookPeriod whatever a line costs.
+// and shrinks when they are slow. It stays small (MaxStride), because a run
+// that turns from quick lines to slow ones (large drawings, long strings)
+// looks at the clock again only after a whole stride of them.
 
 #include <chrono>
 #include <cstdint>
@@ -46,7 +47,7 @@ class YieldClock {
 
  private:
   static constexpr Clock::duration LookPeriod = std::chrono::microseconds(500);
-  static constexpr std::int32_t MaxStride = 4096;
+  static constexpr std::int32_t MaxStride = 32;
 
   void adaptStride(Clock::duration sinceLastLook) {
     if (sinceLastLook < LookPeriod / 2 && m_stride < MaxStride) {
