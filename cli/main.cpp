@@ -38,9 +38,10 @@ bool endedNormally(const std::string& message) {
 }
 
 // What the runner's window draws on: a picture painted as in the workbench
-// (when the runner has Qt), with a recording canvas in front of it for
-// --canvas-log. A log without a picture, and a runner without Qt, use a
-// recording canvas of fixed measures alone.
+// (when the picture module is there; it is loaded at the first drawing),
+// with a recording canvas in front of it for --canvas-log. A log without a
+// picture, and a runner without the module, use a recording canvas of
+// fixed measures alone.
 struct RunnerCanvas {
   std::unique_ptr<PictureCanvas> picture;
   std::unique_ptr<RecordingCanvas> recording;
@@ -88,7 +89,7 @@ bool makeCanvas(const CanvasOptions& options, const char* programName, RunnerCan
   const bool wantsPicture = !options.picturePath.empty();
   const bool wantsLog = !options.logPath.empty();
   if (wantsPicture && !CanMakePictures()) {
-    std::cerr << "morvane-run: --canvas is not available: this runner was built without Qt\n";
+    std::cerr << "morvane-run: --canvas is not available: the picture module was built without Qt or is missing\n";
     return false;
   }
   if (CanMakePictures() && (wantsPicture || !wantsLog)) {

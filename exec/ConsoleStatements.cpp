@@ -36,7 +36,7 @@ Answer waitForAnswer(StatementContext& ctx) {
   d.runState = RunState::WaitingForInput;
   if (d.host != nullptr) d.host->focusProtocol();
   while (number(d.runState) <= 0) {
-    ctx.workspace.system().yield();
+    ctx.workspace.yieldToSystem();
     // A window closed while it waits can never be answered.
     if (d.free) return Answer::WindowClosed;
   }
@@ -177,7 +177,6 @@ Completion ExecutePrint(StatementContext& ctx) {
         if (!files.write(fileNumber, text)) return ctx.fail(msg::CannotWriteFile);
       } else {
         ctx.print(text);
-        ctx.workspace.system().pauseAfterPrintItem();
       }
     }
     // 5. On after the separator.

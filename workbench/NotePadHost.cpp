@@ -12,15 +12,32 @@ std::string NotePadHost::editorText() const { return m_editor.interpreterText();
 
 void NotePadHost::setEditorLocked(bool locked) { m_editor.setReadOnly(locked); }
 
-void NotePadHost::selectEditorText(Position start, Position length) { m_editor.selectInterpreterRange(start, length); }
+// A line about to wait for its step: the protocol shows all that came
+// before it.
+void NotePadHost::selectEditorText(Position start, Position length) {
+  m_protocol.showHeldBack();
+  m_editor.selectInterpreterRange(start, length);
+}
 
 std::string NotePadHost::editorFontName() const { return EncodeCodePage(m_font.name); }
 
 double NotePadHost::editorFontSize() const { return m_font.size; }
 
-void NotePadHost::setLamp(Lamp lamp) { m_lamp.setLamp(lamp); }
+// Every key handler ends by setting the lamp, and so does every run: the
+// protocol then shows all that was written meanwhile, so a window that is
+// idle again holds nothing back. (The protocol holds a run's output back
+// until the window gets its next chance, see ProtocolBox.)
+void NotePadHost::setLamp(Lamp lamp) {
+  m_protocol.showHeldBack();
+  m_lamp.setLamp(lamp);
+}
 
-void NotePadHost::enableProtocol() { m_protocol.setEnabled(true); }
+// The protocol is enabled when it is to be typed into (INPUT, the end of a
+// run): the prompt and everything before it must show.
+void NotePadHost::enableProtocol() {
+  m_protocol.showHeldBack();
+  m_protocol.setEnabled(true);
+}
 
 bool NotePadHost::protocolVisible() const { return !m_protocol.isHidden(); }
 

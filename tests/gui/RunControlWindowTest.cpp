@@ -352,6 +352,24 @@ class RunControlWindowTest : public QObject {
     QCOMPARE(focusedWhileWaiting, protocol());
   }
 
+  // One PRINT line whose recursion would run for hours: its lines pass no
+  // loop head, yet Stop ends it.
+  void stopEndsADeepRecursionInsideOneLine() {
+    setProgram(QStringLiteral("PRINT FIB(40)\n"
+                              "FUNCTION FIB(N)\n"
+                              "  IF N < 3 THEN FIB = 1 ELSE FIB = FIB(N - 1) + FIB(N - 2)\n"
+                              "END FUNCTION"));
+    DuringRun run([this] { key(Qt::Key_Escape); });
+    run.when([this] { return runState() == RunState::Running; },
+             [this] { m_window->findChild<QAction*>(QStringLiteral("mnuStop"))->trigger(); });
+    run.start();
+    key(Qt::Key_F5);
+    QVERIFY(run.allDone());
+    QVERIFY(protocolText().contains(QStringLiteral("Execution interrupted!\n")));
+    QCOMPARE(runState(), RunState::Idle);
+    QCOMPARE(lamp(), Green);
+  }
+
   void inputIsAnsweredInTheProtocol() {
     setProgram(QStringLiteral("INPUT A\nPRINT A * 2\nEND"));
     QString prompt;
