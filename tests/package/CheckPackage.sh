@@ -27,8 +27,10 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1
 workbench="$work/out/morvane_${version}_${arch}.deb"
 runner="$work/out/morvane-run_${version}_${arch}.deb"
 [ -f "$workbench" ] || fail "no $(basename "$workbench")"
+picture="$work/out/morvane-picture_${version}_${arch}.deb"
 [ -f "$runner" ] || fail "no $(basename "$runner")"
-[ "$(find "$work/out" -maxdepth 1 -name '*.deb' | wc -l)" -eq 2 ] || fail "packages other than morvane and morvane-run: $(ls "$work/out")"
+[ -f "$picture" ] || fail "no $(basename "$picture")"
+[ "$(find "$work/out" -maxdepth 1 -name '*.deb' | wc -l)" -eq 3 ] || fail "packages other than morvane, morvane-run and morvane-picture: $(ls "$work/out")"
 
 # ---- Their files --------------------------------------------------------------
 step "file lists"
@@ -36,6 +38,7 @@ step "file lists"
 files_of() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ { print $2, substr($6, 3) }'; }
 files_of "$workbench" >"$work/morvane.files"
 files_of "$runner" >"$work/morvane-run.files"
+files_of "$picture" >"$work/morvane-picture.files"
 
 holds() {  # holds PACKAGE PATH...
   local package="$1"; shift
@@ -65,12 +68,15 @@ done
 holds morvane-run usr/bin/morvane-run usr/share/man/man1/morvane-run.1.gz \
   usr/share/doc/morvane-run/copyright usr/share/doc/morvane-run/changelog.gz
 lacks morvane usr/bin/morvane-run usr/share/man/man1/morvane-run.1.gz
-lacks morvane-run usr/bin/morvane usr/share/morvane/docs/README.md usr/share/applications/morvane.desktop
+lacks morvane-run usr/bin/morvane usr/share/morvane/docs/README.md usr/share/applications/morvane.desktop \
+  usr/lib/morvane/morvane-picture.so
+holds morvane-picture usr/lib/morvane/morvane-picture.so \
+  usr/share/doc/morvane-picture/copyright usr/share/doc/morvane-picture/changelog.gz
 
 # ---- How they describe themselves ---------------------------------------------
 step "control fields"
 field() { dpkg-deb -f "$1" "$2"; }
-for deb in "$workbench" "$runner"; do
+for deb in "$workbench" "$runner" "$picture"; do
   [ "$(field "$deb" Version)" = "$version" ] || fail "$deb: version $(field "$deb" Version), not $version"
   [ "$(field "$deb" Architecture)" = "$arch" ] || fail "$deb: architecture"
   depends="$(field "$deb" Depends)"
@@ -80,6 +86,9 @@ for deb in "$workbench" "$runner"; do
   [ "$(field "$deb" Description | wc -l)" -ge 3 ] || fail "$deb: no long description"
 done
 grep -q "libqt6widgets6" <<<"$(field "$workbench" Depends)" || fail "morvane does not depend on Qt Widgets"
+# A server without a display installs the runner without Qt.
+! grep -q "libqt6" <<<"$(field "$runner" Depends)" || fail "morvane-run depends on Qt: $(field "$runner" Depends)"
+grep -q "libqt6gui6" <<<"$(field "$picture" Depends)" || fail "morvane-picture does not depend on Qt's GUI library"
 [ "$(field "$workbench" Package)" = morvane ] || fail "package name morvane"
 [ "$(field "$runner" Package)" = morvane-run ] || fail "package name morvane-run"
 
@@ -88,6 +97,7 @@ step "unpacked with dpkg -x"
 root="$work/root"
 dpkg -x "$workbench" "$root"
 dpkg -x "$runner" "$root"
+dpkg -x "$picture" "$root"
 for program in morvane morvane-run; do
   ! readelf -S "$root/usr/bin/$program" | grep -q '\.symtab' || fail "$program is not stripped"
 done
@@ -116,8 +126,8 @@ grep -qx "text/x-morvane-basic:\*\.bas" "$work/mime/globs" || fail "*.bas is not
 # ---- lintian ----------------------------------------------------------------------
 if command -v lintian >/dev/null; then
   step "lintian"
-  lintian --fail-on error "$workbench" "$runner"
+  lintian --fail-on error "$workbench" "$runner" "$picture"
 else
   step "lintian is not installed: the packages were not checked by it"
 fi
-echo "packages checked: $(basename "$workbench") $(basename "$runner") (after ${SECONDS} s)"
+echo "packages checked: $(basename "$workbench") $(basename "$runner") $(basename "$picture") (after ${SECONDS} s)"
