@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev
-  qt6-base-dev fonts-liberation
+  qt6-base-dev qt6-svg-dev fonts-liberation
 )
 
 missing=()

@@ -12,6 +12,8 @@ QString sectionName(SettingsSection section) {
       return QString::fromLatin1(settings::FontSection);
     case SettingsSection::RecentFiles:
       return QString::fromLatin1(settings::RecentFilesSection);
+    case SettingsSection::Protocol:
+      return QString::fromLatin1(settings::ProtocolSection);
   }
   return {};
 }
@@ -62,5 +64,13 @@ void SettingsStore::saveFontSize(int points) {
 QString SettingsStore::recentFileKey(int k) { return QString::fromLatin1(settings::RecentFilePrefix) + QString::number(k); }
 
 void SettingsStore::sync() { m_settings->sync(); }
+
+bool SettingsStore::protocolWordWrap() const {
+  return read(SettingsSection::Protocol, QString::fromLatin1(settings::WordWrap)) == QLatin1String("1");
+}
+
+void SettingsStore::saveProtocolWordWrap(bool wrap) {
+  save(SettingsSection::Protocol, QString::fromLatin1(settings::WordWrap), wrap ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
 }  // namespace morvane

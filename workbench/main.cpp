@@ -9,6 +9,8 @@
 #include "workbench/MainWindow.h"
 #include "workbench/Pictures.h"
 #include "workbench/SettingsStore.h"
+#include "workbench/recovery/RecoveryKeeper.h"
+#include "workbench/recovery/RecoveryStore.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -28,5 +30,10 @@ int main(int argc, char** argv) {
   frame.show();
   // Qt has taken its own options out of argv; the rest are files.
   for (int i = 1; i < argc; ++i) frame.openFile(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
+
+  // Unsaved texts are kept against a crash, and what a crash left is offered back.
+  morvane::RecoveryStore recovery(morvane::RecoveryStore::defaultFolder());
+  morvane::RecoveryKeeper keeper(frame, recovery);
+  keeper.offerLeftBehind();
   return QApplication::exec();
 }
