@@ -2,6 +2,6 @@
 ' in the language reference.
 DRAW SCALE PIXEL
 FOR I = 1 TO 5
-  DRAW ELLIPSE (30 * I, 20) TO (30 * I + 24, 80), BLUE
+  DRAW BRICK (30 * I, 20) TO (30 * I + 24, 80), BLUE
 NEXT I
 END

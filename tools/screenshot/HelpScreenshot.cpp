@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
   morvane::Workspace workspace(system);
   morvane::MainWindow frame(workspace, settings);
   system.setFrame(&frame);
+  // The whole screen, so that the help pane has room beside the window.
+  // (Xvfb has no window manager to maximise it.)
+  frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   frame.show();
   frame.activateWindow();
 
