@@ -82,6 +82,13 @@ class HelpPaneTest : public QObject {
     QCOMPARE(*place, (ReferencePlace{page, heading, entry}));
   }
 
+  void aMissingReferenceShowsSo() {
+    HelpPane pane{QString()};
+    QVERIFY(pane.index().pages().isEmpty());
+    QVERIFY(pane.browser()->toPlainText().startsWith(QLatin1String("The language reference was not found.")));
+    QVERIFY(!pane.showEntry({QStringLiteral("PRINT")}));
+  }
+
   void messagesAndTextsAreNoEntries() {
     const ReferenceIndex index(FindReferenceFolder());
     // "`This variable A has ...`" stands first in a table of messages, and
@@ -116,11 +123,15 @@ class HelpPaneTest : public QObject {
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("candidates");
-    QTest::newRow("in a word") << "  print x" << 4 << QStringList{"PRINT X", "PRINT"};
-    QTest::newRow("second of two") << "DRAW COLOR RED" << 7 << QStringList{"DRAW COLOR", "COLOR RED", "COLOR"};
+    QTest::newRow("in a word") << "  print x" << 4 << QStringList{"PRINT X", "PRINT", "X"};
+    QTest::newRow("second of two") << "DRAW COLOR RED" << 7
+                                   << QStringList{"DRAW COLOR", "COLOR RED", "COLOR", "RED"};
+    QTest::newRow("leading word") << "DRAW BRICK (1, 1)" << 2 << QStringList{"DRAW BRICK", "DRAW", "BRICK"};
     QTest::newRow("just after the word") << "END IF" << 6 << QStringList{"END IF", "IF"};
     QTest::newRow("not across a parenthesis") << "X = ABS(Y)" << 5 << QStringList{"ABS"};
     QTest::newRow("pen digit") << "DRAW LINE3 (0, 0)" << 6 << QStringList{"DRAW LINE3", "LINE3", "LINE"};
+    QTest::newRow("first word, pen digit") << "DRAW LINE3 (0, 0)" << 0
+                                           << QStringList{"DRAW LINE3", "DRAW", "LINE3"};
     QTest::newRow("no word") << "  (1, 2)" << 1 << QStringList{};
   }
   void keywordsAtCaret() {

@@ -46,7 +46,8 @@ QToolButton* makeButton(const char* text, const char* name, QWidget* parent) {
 
 HelpPane::HelpPane(const QString& folder, QWidget* parent)
     : QWidget(parent),
-      m_index(std::make_unique<ReferenceIndex>(folder)),
+      m_index(folder.isEmpty() ? std::make_unique<ReferenceIndex>(QList<QPair<QString, QString>>{})
+                               : std::make_unique<ReferenceIndex>(folder)),
       m_browser(new ReferenceBrowser(folder, this)),
       m_contents(new QTreeWidget(this)),
       m_filter(new QLineEdit(this)),

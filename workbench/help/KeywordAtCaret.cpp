@@ -55,13 +55,14 @@ QStringList KeywordsAtCaret(const QString& line, int column) {
   if (at > 0 && onlyBlanksBetween(line, words[at - 1], words[at])) {
     candidates.append(text(words[at - 1]) + QLatin1Char(' ') + word);
   }
-  if (at + 1 < words.size() && onlyBlanksBetween(line, words[at], words[at + 1])) {
-    candidates.append(word + QLatin1Char(' ') + text(words[at + 1]));
-  }
+  const bool joinedToNext = at + 1 < words.size() && onlyBlanksBetween(line, words[at], words[at + 1]);
+  if (joinedToNext) candidates.append(word + QLatin1Char(' ') + text(words[at + 1]));
   candidates.append(word);
   QString withoutDigits = word;
   while (!withoutDigits.isEmpty() && withoutDigits.back().isDigit()) withoutDigits.chop(1);
   if (!withoutDigits.isEmpty() && withoutDigits != word) candidates.append(withoutDigits);
+  // A word that leads others ("DRAW" of "DRAW BRICK") is described under the next.
+  if (joinedToNext) candidates.append(text(words[at + 1]));
   return candidates;
 }
 

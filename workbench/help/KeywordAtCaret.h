@@ -2,7 +2,8 @@
 // What F1 looks up: the keyword the editor's caret stands on. Some keywords
 // are two words ("END IF", "DRAW COLOR"), so the word under the caret joined
 // with its neighbour on either side comes first; then the word alone, then
-// the word without trailing digits ("LINE3" is a LINE).
+// the word without trailing digits ("LINE3" is a LINE), and last the word
+// after it ("DRAW" of "DRAW BRICK" leads to BRICK).
 
 #include <QStringList>
 
