@@ -168,6 +168,7 @@ class HelpPaneTest : public QObject {
     caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 7);
     d->editor()->setTextCursor(caret);
     d->editor()->setFocus();
+    QTRY_VERIFY(d->editor()->hasFocus());
     QTest::keyClick(d->editor(), Qt::Key_F1);
 
     HelpPane* pane = m_frame->helpPane();

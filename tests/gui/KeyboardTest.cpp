@@ -31,6 +31,8 @@ class KeyboardTest : public QObject {
   DocumentWindow* focusedDocument() {
     DocumentWindow* d = m_frame->newDocument();
     d->editor()->setFocus();
+    // A key's shortcut goes to the window whose widget has the focus.
+    QTest::qWaitFor([d] { return d->editor()->hasFocus(); });
     return d;
   }
 
@@ -88,6 +90,7 @@ class KeyboardTest : public QObject {
     const QString path = m_files->filePath(QStringLiteral("saved.bas"));
     testing::chooseInNextFileDialog(path);
     first->editor()->setFocus();
+    QTRY_VERIFY(first->editor()->hasFocus());
     QTest::keyClicks(first->editor(), QStringLiteral("END"));
     QTest::keyClick(first->editor(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(first->caption(), path);
