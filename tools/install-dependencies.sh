@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev
   qt6-base-dev qt6-svg-dev fonts-liberation
+  # building the Debian packages and checking them (tests/package)
+  dpkg-dev desktop-file-utils appstream shared-mime-info lintian
 )
 
 missing=()

@@ -358,6 +358,13 @@ DocumentWindow* MainWindow::openFile(const QString& path) {
   return d;
 }
 
+void MainWindow::openRequestedFiles(const QStringList& paths) {
+  for (const QString& path : paths) openFile(path);
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
 DocumentWindow* MainWindow::openDocumentFromPath(const QString& path, WindowLayout mode) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ProgramText program;

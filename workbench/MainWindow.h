@@ -42,6 +42,9 @@ class MainWindow final : public QMainWindow {
   DocumentWindow* openDocumentFromPath(const QString& path, WindowLayout mode = WindowLayout::Usual);
   // Opens a file as Open does, and enters it into the recent-files list.
   DocumentWindow* openFile(const QString& path);
+  // Files handed over by a later start of the workbench: each opens as
+  // openFile does, and the frame comes to the front.
+  void openRequestedFiles(const QStringList& paths);
 
   // Closes the window in this slot without the save question; a window
   // whose run is on the stack goes once the run has unwound.
