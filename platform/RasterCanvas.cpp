@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPen>
 
 #include "core/CodePageTable.h"
 #include "platform/FontSubstitutes.h"
+#include "platform/CanvasPainting.h"
 
 namespace morvane {
 
@@ -24,41 +23,6 @@ QImage whitePicture(QSize size) {
   picture.fill(Qt::white);
   return picture;
 }
-
-QColor qtColour(ColourNumber colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
-
-Qt::PenStyle qtPenStyle(LineStyle style) {
-  switch (style) {
-    case LineStyle::Solid:
-      return Qt::SolidLine;
-    case LineStyle::Dash:
-      return Qt::DashLine;
-    case LineStyle::Dot:
-      return Qt::DotLine;
-    case LineStyle::DashDot:
-      return Qt::DashDotLine;
-    case LineStyle::DashDotDot:
-      return Qt::DashDotDotLine;
-  }
-  return Qt::SolidLine;
-}
-
-// Solid lines end round, so that joined segments of a wide pen meet without
-// notches; patterned lines end flat, so that their gaps stay open.
-QPen qtPen(const Stroke& stroke) {
-  QPen pen(qtColour(stroke.colour), std::max(stroke.width, 1), qtPenStyle(stroke.style));
-  const bool solid = stroke.style == LineStyle::Solid;
-  pen.setCapStyle(solid ? Qt::RoundCap : Qt::FlatCap);
-  pen.setJoinStyle(Qt::RoundJoin);
-  return pen;
-}
-
-QBrush qtBrush(const Fill& fill) {
-  if (fill.mode == FillMode::Transparent) return Qt::NoBrush;
-  return QBrush(qtColour(fill.colour));
-}
-
-QPointF qtPoint(PixelPoint p) { return QPointF(p.x, p.y); }
 
 }  // namespace
 
@@ -123,8 +87,7 @@ void RasterCanvas::grow(PixelSize atLeast) {
 
 void RasterCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke) {
   QPainter painter(&m_image);
-  painter.setPen(qtPen(stroke));
-  painter.drawLine(qtPoint(from), qtPoint(to));
+  PaintLine(painter, from, to, stroke);
   painter.end();
   changed(PictureChange::Drawn);
 }
@@ -132,9 +95,7 @@ void RasterCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke
 void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke,
                                  const Fill& fill) {
   QPainter painter(&m_image);
-  painter.setPen(qtPen(stroke));
-  painter.setBrush(qtBrush(fill));
-  painter.drawRect(QRectF(qtPoint(corner1), qtPoint(corner2)).normalized());
+  PaintRectangle(painter, corner1, corner2, stroke, fill);
   painter.end();
   changed(PictureChange::Drawn);
 }
@@ -142,18 +103,14 @@ void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const S
 void RasterCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
                                const Fill& fill) {
   QPainter painter(&m_image);
-  painter.setPen(qtPen(stroke));
-  painter.setBrush(qtBrush(fill));
-  painter.drawEllipse(qtPoint(centre), radiusX, radiusY);
+  PaintEllipse(painter, centre, radiusX, radiusY, stroke, fill);
   painter.end();
   changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
   QPainter painter(&m_image);
-  QPen pen(qtColour(colour), std::max(width, 1), Qt::SolidLine, Qt::RoundCap);
-  painter.setPen(pen);
-  painter.drawPoint(qtPoint(at));
+  PaintPoint(painter, at, colour, width);
   painter.end();
   changed(PictureChange::Drawn);
 }
@@ -165,12 +122,8 @@ TextExtent RasterCanvas::measureText(std::string_view text, const CanvasFont& fo
 
 void RasterCanvas::drawText(PixelPoint topLeft, std::string_view text, const CanvasFont& font,
                             ColourNumber colour) {
-  const QFont qfont = qtFont(font);
-  const QFontMetricsF metrics(qfont, &m_image);
   QPainter painter(&m_image);
-  painter.setFont(qfont);
-  painter.setPen(qtColour(colour));
-  painter.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), decodeText(text));
+  PaintText(painter, topLeft, text, font, colour);
   painter.end();
   changed(PictureChange::Drawn);
 }
@@ -181,20 +134,8 @@ bool RasterCanvas::hasFont(std::string_view name) {
   return FontNameAvailable(decodeText(name), QFontDatabase::families());
 }
 
-QFont RasterCanvas::qtFont(const CanvasFont& font) {
-  QFont qfont(decodeText(font.name));
-  if (font.size > 0) qfont.setPointSizeF(font.size);
-  qfont.setBold(font.bold);
-  qfont.setItalic(font.italic);
-  qfont.setUnderline(font.underline);
-  return qfont;
-}
+QFont RasterCanvas::qtFont(const CanvasFont& font) { return CanvasQtFont(font); }
 
-QString RasterCanvas::decodeText(std::string_view text) {
-  QString decoded;
-  decoded.reserve(static_cast<qsizetype>(text.size()));
-  for (const char c : text) decoded.append(QChar(CodePageCharacter(static_cast<unsigned char>(c))));
-  return decoded;
-}
+QString RasterCanvas::decodeText(std::string_view text) { return DecodeCanvasText(text); }
 
 }  // namespace morvane

@@ -60,6 +60,13 @@ class DocumentWindow final : public QWidget {
 
   // Shows a program read from `path`; the window counts as unchanged.
   void loadProgram(const QString& path, const ProgramText& program);
+  // Shows a text kept from a crashed run, under the caption it had; the
+  // window counts as changed.
+  void restoreText(const QString& caption, bool hasFile, const QString& text, const ProgramFileFormat& format);
+  // The text to keep for a crash: the editor's, or, while RUN shows an
+  // instruction file there, the program that called it.
+  QString programToKeep() const;
+  const ProgramFileFormat& fileFormat() const { return m_format; }
 
   // The file commands. Each answers whether the text reached its file.
   bool save();
@@ -82,6 +89,8 @@ class DocumentWindow final : public QWidget {
   QAction* aboutAction() const { return m_aboutAction; }
   void showRecentFiles(const QStringList& paths);
   void setToolbarChecked(bool checked);
+  // Options > Protocol Word Wrap: long protocol lines wrap at the pane's edge.
+  void setProtocolWordWrap(bool wrap);
 
   ProgramEditor* editor() const { return m_editor; }
   ProtocolBox* protocol() const { return m_protocol; }
@@ -122,6 +131,11 @@ class DocumentWindow final : public QWidget {
   void fileSaved(const QString& path);
   // The recent-files list must be validated and shown again.
   void recentFilesOutdated();
+  // Options > Protocol Word Wrap was chosen: the frame switches every window.
+  void protocolWordWrapRequested();
+  // Help > Language Reference (F1), with the keywords the editor's caret
+  // may stand on, the likeliest first.
+  void helpRequested(const QStringList& keywords);
   // The window was closed (its slot is free).
   void unloaded(morvane::DocumentWindow* window);
 
@@ -148,6 +162,7 @@ class DocumentWindow final : public QWidget {
   void graficCopy();
   void graficPaste();
   void graficDelete();
+  void exportPicture();
   void chooseFont(const QString& name);
   void chooseFontSize(int size);
   void restoreFontDefaults();
@@ -192,6 +207,8 @@ class DocumentWindow final : public QWidget {
   QAction* m_windowListSeparator = nullptr;  // the open windows follow it
   QAction* m_aboutAction = nullptr;
   QAction* m_toolbarAction = nullptr;
+  QAction* m_wordWrapAction = nullptr;
+  QMenu* m_helpMenu = nullptr;
   QList<QAction*> m_recentFileActions;
   QAction* m_recentSeparator = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -27,6 +28,8 @@
 #include "workbench/RunSession.h"
 #include "workbench/SettingsStore.h"
 #include "workbench/WorkbenchTexts.h"
+#include "workbench/help/HelpPane.h"
+#include "workbench/help/ReferenceFolder.h"
 
 namespace morvane {
 
@@ -93,8 +96,10 @@ void MainWindow::createActions() {
   m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
   QAction* newAction = makeAction(this, "mnuFNew", tr(texts::MenuNew));
   connect(newAction, &QAction::triggered, this, &MainWindow::newDocument);
+  newAction->setShortcut(QKeySequence::New);
   QAction* openAction = makeAction(this, "mnuFopen", tr(texts::MenuFrameOpen));
   connect(openAction, &QAction::triggered, this, &MainWindow::open);
+  openAction->setShortcut(QKeySequence::Open);
   QAction* exitAction = makeAction(this, "mnuFExit", tr(texts::MenuExit));
   // Exit asks every changed window first; a Cancel keeps the workbench open.
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
@@ -119,6 +124,13 @@ void MainWindow::createActions() {
   connect(m_toolbarAction, &QAction::triggered, this, [this] { setToolbarShown(!m_toolbar->isVisible()); });
   m_optionsMenu->addAction(m_toolbarAction);
   connect(m_optionsMenu, &QMenu::aboutToShow, this, [this] { m_toolbarAction->setChecked(m_toolbar->isVisible()); });
+
+  m_helpMenu = new QMenu(tr(texts::MenuHelp), this);
+  m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* referenceAction = makeAction(this, "mnuHReference", tr(texts::MenuLanguageReference));
+  referenceAction->setShortcut(QKeySequence::HelpContents);
+  connect(referenceAction, &QAction::triggered, this, [this] { showHelp(); });
+  m_helpMenu->addAction(referenceAction);
 
   m_aboutAction = makeAction(this, "mnuAbout", tr(texts::MenuAbout));
   connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
@@ -223,6 +235,7 @@ void MainWindow::updateMenus() {
   } else {
     bar->addMenu(m_fileMenu);
     bar->addMenu(m_optionsMenu);
+    bar->addMenu(m_helpMenu);
     bar->addAction(m_aboutAction);
   }
 }
@@ -294,6 +307,9 @@ DocumentWindow* MainWindow::createDocumentWindow(WindowLayout mode) {
     updateRecentFiles();
   });
   connect(d, &DocumentWindow::recentFilesOutdated, this, &MainWindow::updateRecentFiles);
+  connect(d, &DocumentWindow::protocolWordWrapRequested, this,
+          [this] { setProtocolWordWrap(!m_settings.protocolWordWrap()); });
+  connect(d, &DocumentWindow::helpRequested, this, &MainWindow::showHelp);
   connect(d, &DocumentWindow::unloaded, this, [this] {
     updateToolbarButtons();
     updateRecentFiles();
@@ -456,6 +472,36 @@ void MainWindow::arrange(WindowArrangement arrangement) {
   }
 }
 
+void MainWindow::setProtocolWordWrap(bool wrap) {
+  m_settings.saveProtocolWordWrap(wrap);
+  for (DocumentWindow* d : documents()) d->setProtocolWordWrap(wrap);
+}
+
+// ---- Help ----------------------------------------------------------------------------------------------
+
+void MainWindow::showHelp(const QStringList& keywords) {
+  if (m_helpPane == nullptr) {
+    // Read once, when first asked for.
+    m_helpDock = new QDockWidget(texts::tr(texts::TitleHelp), this);
+    m_helpDock->setObjectName(QStringLiteral("helpDock"));
+    m_helpPane = new HelpPane(FindReferenceFolder(), m_helpDock);
+    m_helpDock->setWidget(m_helpPane);
+    addDockWidget(Qt::RightDockWidgetArea, m_helpDock);
+    resizeDocks({m_helpDock}, {width() / 2}, Qt::Horizontal);
+    connect(m_helpPane, &HelpPane::exampleChosen, this, [this](const QString& program) {
+      // A fresh copy of the example: nothing of the user's to save yet.
+      DocumentWindow* d = newDocument();
+      d->editor()->setProgramText(program);
+      d->editor()->noteClick();
+      d->document().changed = false;
+    });
+    m_helpPane->showStartPage();
+  }
+  m_helpDock->show();
+  m_helpDock->raise();
+  if (!keywords.isEmpty()) m_helpPane->showEntry(keywords);
+}
+
 void MainWindow::showAbout() {
   AboutBox about(this);
   about.exec();
@@ -532,6 +578,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_findDialog != nullptr) m_findDialog->close();
   writeSettings();
   event->accept();
+  Q_EMIT closedCleanly();
 }
 
 }  // namespace morvane

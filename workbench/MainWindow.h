@@ -14,12 +14,15 @@
 #include "workbench/RecentFiles.h"
 #include "workbench/TextSearch.h"
 
+class QDockWidget;
+class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 class QToolBar;
 
 namespace morvane {
 
+class HelpPane;
 class ImageButton;
 class SettingsStore;
 class Workspace;
@@ -66,6 +69,17 @@ class MainWindow final : public QMainWindow {
   void arrange(WindowArrangement arrangement);
   void setToolbarShown(bool shown);
   void showAbout();
+  // The language reference in the help dock, at the entry of the first of
+  // the keywords it knows, or at its start page.
+  void showHelp(const QStringList& keywords = {});
+  HelpPane* helpPane() const { return m_helpPane; }
+  void setProtocolWordWrap(bool wrap);
+  int dialogFontSize() const;
+
+ Q_SIGNALS:
+  // The frame closed with every window's question answered: nothing typed
+  // is left unsaved that the user did not discard.
+  void closedCleanly();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -100,6 +114,9 @@ class MainWindow final : public QMainWindow {
   QMenu* m_optionsMenu = nullptr;
   QAction* m_toolbarAction = nullptr;
   QAction* m_aboutAction = nullptr;
+  QMenu* m_helpMenu = nullptr;
+  QDockWidget* m_helpDock = nullptr;
+  HelpPane* m_helpPane = nullptr;
   QAction* m_recentSeparator = nullptr;
   QList<QAction*> m_recentFileActions;
 };

@@ -43,9 +43,24 @@ bool NotePadHost::protocolVisible() const { return !m_protocol.isHidden(); }
 
 void NotePadHost::focusProtocol() { m_protocol.setFocus(Qt::OtherFocusReason); }
 
-Canvas& NotePadHost::canvas() { return m_canvas.canvas(); }
+QString NotePadHost::program() const { return m_callerProgram ? *m_callerProgram : m_editor.programText(); }
+
+Canvas& NotePadHost::canvas() { return m_canvas.drawing(); }
 
 void NotePadHost::setEditorText(std::string_view text) {
+  // The first text RUN shows stands in for the program; when RUN gives the
+  // program back, the editor gets it exactly as it was typed (letters the
+  // interpreter's code page lacks included).
+  if (!m_callerProgram) {
+    m_callerProgram = m_editor.programText();
+    m_callerInterpreterText = m_editor.interpreterText();
+  }
+  if (text == m_callerInterpreterText) {
+    m_editor.setProgramText(*m_callerProgram);
+    m_callerProgram.reset();
+    m_callerInterpreterText.clear();
+    return;
+  }
   // CR LF (and a lone CR or LF) is one line end of the editor.
   QString lines = DecodeCodePage(text);
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -14,6 +14,8 @@ QString sectionName(SettingsSection section) {
       return QString::fromLatin1(settings::RecentFilesSection);
     case SettingsSection::Editor:
       return QString::fromLatin1(settings::EditorSection);
+    case SettingsSection::Protocol:
+      return QString::fromLatin1(settings::ProtocolSection);
   }
   return {};
 }
@@ -72,6 +74,14 @@ bool SettingsStore::syntaxColouring() const {
 
 void SettingsStore::saveSyntaxColouring(bool on) {
   save(SettingsSection::Editor, QString::fromLatin1(settings::SyntaxColouring), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool SettingsStore::protocolWordWrap() const {
+  return read(SettingsSection::Protocol, QString::fromLatin1(settings::WordWrap)) == QLatin1String("1");
+}
+
+void SettingsStore::saveProtocolWordWrap(bool wrap) {
+  save(SettingsSection::Protocol, QString::fromLatin1(settings::WordWrap), wrap ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 }  // namespace morvane

@@ -16,6 +16,8 @@
 #include "workbench/Pictures.h"
 #include "workbench/SettingsStore.h"
 #include "workbench/desktop/SingleInstance.h"
+#include "workbench/recovery/RecoveryKeeper.h"
+#include "workbench/recovery/RecoveryStore.h"
 
 int main(int argc, char** argv) {
   // Answered before Qt starts, so they need no display.
@@ -55,5 +57,10 @@ int main(int argc, char** argv) {
                    &morvane::MainWindow::openRequestedFiles);
   frame.show();
   for (const QString& file : files) frame.openFile(file);
+
+  // Unsaved texts are kept against a crash, and what a crash left is offered back.
+  morvane::RecoveryStore recovery(morvane::RecoveryStore::defaultFolder());
+  morvane::RecoveryKeeper keeper(frame, recovery);
+  keeper.offerLeftBehind();
   return QApplication::exec();
 }

@@ -128,7 +128,7 @@ class MainWindowTest : public QObject {
   void frameWithoutDocuments() {
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Morvane Version 2.1"));
     QCOMPARE(m_frame->objectName(), QStringLiteral("frmMDI"));
-    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&About"}));
+    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&Help", "&About"}));
     QVERIFY(m_frame->findChild<QToolBar*>(QStringLiteral("picToolbar"))->isVisible());
     QVERIFY(buttonShown("imgFileNewButton"));
     QVERIFY(buttonShown("imgFileOpenButton"));
@@ -146,7 +146,7 @@ class MainWindowTest : public QObject {
     DocumentWindow* d = m_frame->newDocument();
     QCOMPARE(m_frame->activeDocument(), d);
     QCOMPARE(menuTitles(m_frame->menuBar()),
-             (QStringList{"&File", "&Edit", "&Search", "E&xecute", "&Options", "&Window", "&About"}));
+             (QStringList{"&File", "&Edit", "&Search", "E&xecute", "&Options", "&Window", "&Help", "&About"}));
     QVERIFY(buttonShown("Command2"));
     QVERIFY(buttonShown("imgPasteButton"));
     // Closing every window hides them again.
@@ -154,7 +154,7 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY(m_frame->documents().isEmpty());
     QVERIFY(!buttonShown("Command2"));
     QVERIFY(!buttonShown("imgPasteButton"));
-    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&About"}));
+    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&Help", "&About"}));
   }
 
   void newWindowsTakeFreeSlotsAndNames() {
