@@ -14,19 +14,28 @@
 #include "exec/FileTable.h"
 #include "exec/Host.h"
 #include "exec/StatementAccelerator.h"
+#include "exec/YieldClock.h"
 #include "graphics/DrawingState.h"
 
 namespace morvane {
 
 class Workspace final : public EngineServices {
  public:
-  explicit Workspace(SystemHost& system) : m_system(system) {}
+  explicit Workspace(SystemHost& system) : m_system(system), m_yieldClock(system.yieldInterval()) {}
 
   SystemHost& system() { return m_system; }
   // The faster engine the executor hands its lines to, or none: then every
   // line runs through the literal sections alone.
   StatementAccelerator* accelerator() { return m_accelerator; }
   void setAccelerator(StatementAccelerator* accelerator) { m_accelerator = accelerator; }
+  // Lets the window system in (keys, menus, repaints); the free run's next
+  // yield is due one interval later. Every level of every window shares
+  // the one clock, as they share the one stack.
+  void yieldToSystem() {
+    m_system.yield();
+    m_yieldClock.restart();
+  }
+  YieldClock& yieldClock() { return m_yieldClock; }
   VariableTable& globals() { return m_globals; }
   SharedDrawingState& drawing() { return m_drawing; }
   // The open text files of every window and run; they are closed, and what
@@ -64,6 +73,7 @@ class Workspace final : public EngineServices {
   SystemHost& m_system;
   StatementAccelerator* m_accelerator = nullptr;
   bool m_clockFixed = false;
+  YieldClock m_yieldClock;
   VariableTable m_globals;
   SharedDrawingState m_drawing;
   FileTable m_files;

@@ -7,7 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev
-  qt6-base-dev fonts-liberation
+  qt6-base-dev qt6-svg-dev libfontconfig-dev fonts-liberation
+  # building the Debian packages and checking them (tests/package)
+  dpkg-dev desktop-file-utils appstream shared-mime-info lintian
 )
 
 missing=()

@@ -54,7 +54,9 @@ TEST_F(RunControlTest, RunShowsEndAndReturnsToIdle) {
   EXPECT_EQ(window.lamp, Lamp::Green);
   EXPECT_TRUE(window.lockedDuringRun);
   EXPECT_FALSE(window.editorLocked);
-  EXPECT_EQ(window.focused, 1);
+  // The protocol takes the focus as the run starts (its keys step and stop
+  // it) and again when it ends.
+  EXPECT_EQ(window.focused, 2);
   EXPECT_EQ(system.sleeps, std::vector<std::int32_t>{0});
 }
 
@@ -171,6 +173,30 @@ TEST_F(RunControlTest, CtrlBreakStopsAFreeRunAtItsNextYield) {
   system.onYield = [&] { control.Text2_KeyDown(KeyCode::CtrlBreak); };
   run("WAIT\r\nWAIT\r\nEND\r\n");
   EXPECT_EQ(protocol(), "Run\r\nExecution interrupted!\r\n");
+}
+
+// FIB's lines pass no loop head: a free run must still yield inside the
+// one PRINT line, or Stop would wait for the whole recursion.
+TEST_F(RunControlTest, CtrlBreakStopsADeepRecursionInsideOneLine) {
+  int yields = 0;
+  system.onYield = [&] {
+    if (++yields == 100) control.Text2_KeyDown(KeyCode::CtrlBreak);
+  };
+  run("PRINT FIB(20)\r\n"
+      "FUNCTION FIB(N)\r\n"
+      "  IF N < 3 THEN\r\n"
+      "    FIB = 1\r\n"
+      "  ELSE\r\n"
+      "    FIB = FIB(N - 1) + FIB(N - 2)\r\n"
+      "  END IF\r\n"
+      "END FUNCTION\r\n");
+  // Each level of the recursion that was inside the assignment reports the
+  // interruption as the error of its line; FIB's value is never printed.
+  EXPECT_TRUE(protocol().starts_with("Run\r\n -> Error in Line 6:  -> Error in Line 6: ")) << protocol();
+  EXPECT_NE(protocol().find(": Execution interrupted!\r\nFIB = FIB(N - 1) + FIB(N - 2)\r\n"), std::string::npos);
+  EXPECT_EQ(yields, 100);  // no yield after the stop was seen
+  EXPECT_EQ(doc().runState, RunState::Idle);
+  EXPECT_EQ(doc().activeRuns, 0);
 }
 
 TEST_F(RunControlTest, ClosingTheWindowDuringItsRunEndsItSilently) {
