@@ -19,7 +19,12 @@ namespace morvane {
 
 class Workspace final : public EngineServices {
  public:
-  explicit Workspace(SystemHost& system) : m_system(system) {}
+  // Programs reach the files of the disk.
+  explicit Workspace(SystemHost& system) : m_system(system), m_files(fileSystem()) {}
+  // Programs reach the files of the given file system, which outlives the
+  // workspace.
+  Workspace(SystemHost& system, FileSystem& fileSystem)
+      : EngineServices(fileSystem), m_system(system), m_files(fileSystem) {}
 
   SystemHost& system() { return m_system; }
   VariableTable& globals() { return m_globals; }
