@@ -119,6 +119,7 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
   StatementContext ctx{state, workspace, document};
   ctx.entryFlag = EntryFlag::AtEntry;
   ++document.activeRuns;
+  const bool yieldsAtEveryStatement = workspace.system().yieldPoints() == YieldPoints::EveryStatement;
 
   for (;;) {
     // 1. Read the line.
@@ -136,7 +137,8 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
       bool stopped = false;
       do {
         // 5. Yield before loop heads and jumps, and always while stepping.
-        if (document.runState != RunState::Running || yieldsWhileRunning(ctx.keyword)) {
+        if (document.runState != RunState::Running || yieldsAtEveryStatement ||
+            yieldsWhileRunning(ctx.keyword)) {
           workspace.system().yield();
         }
         // 6. The window was closed meanwhile.

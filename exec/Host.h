@@ -52,6 +52,12 @@ class DocumentHost {
   virtual void setEditorText(std::string_view text) { (void)text; }
 };
 
+// Where a free run (F5) gives the system its turn.
+enum class YieldPoints {
+  LoopHeadsAndJumps,  // every loop passes one, so keys are seen in time
+  EveryStatement,     // for a host that counts or limits the steps of a run
+};
+
 // Services of the system, shared by every window.
 class SystemHost {
  public:
@@ -59,6 +65,8 @@ class SystemHost {
   // Lets the window system process pending events (keys and menu commands of
   // any window); they run nested inside the executor.
   virtual void yield() = 0;
+  // Single step yields before every statement whatever this answers.
+  virtual YieldPoints yieldPoints() const { return YieldPoints::LoopHeadsAndJumps; }
   virtual void sleepMilliseconds(std::int32_t milliseconds) = 0;
   // Sounds a tone; false when the system has no way to play it.
   [[nodiscard]] virtual bool tone(std::int32_t frequency, std::int32_t milliseconds) = 0;

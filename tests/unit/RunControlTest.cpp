@@ -6,6 +6,7 @@
 #include <string>
 
 #include "FakeHosts.h"
+#include "core/Messages.h"
 #include "core/Variables.h"
 
 namespace morvane {
@@ -171,6 +172,25 @@ TEST_F(RunControlTest, CtrlBreakStopsAFreeRunAtItsNextYield) {
   system.onYield = [&] { control.Text2_KeyDown(KeyCode::CtrlBreak); };
   run("WAIT\r\nWAIT\r\nEND\r\n");
   EXPECT_EQ(protocol(), "Run\r\nExecution interrupted!\r\n");
+}
+
+TEST_F(RunControlTest, AHostThatLimitsStepsSeesEveryStatementOfAFreeRun) {
+  const std::string straight = "A = 1\r\nB = 2\r\nC = 3\r\n";
+  run(straight);
+  const int usual = system.yields;
+  system.points = YieldPoints::EveryStatement;
+  system.yields = 0;
+  run(straight);
+  EXPECT_GE(system.yields, usual + 3);
+
+  // A recursion that doubles at each level never passes a loop head, yet
+  // such a host can still end it.
+  system.onYield = [this] {
+    if (system.yields > 100) control.Text2_KeyDown(KeyCode::CtrlBreak);
+  };
+  run("X = F(1)\r\nEND\r\nFUNCTION F(A)\r\nF = F(A + 1) + F(A + 1)\r\nEND FUNCTION\r\n");
+  EXPECT_NE(protocol().find(msg::ExecutionInterrupted), std::string::npos);
+  EXPECT_EQ(doc().runState, RunState::Idle);
 }
 
 TEST_F(RunControlTest, ClosingTheWindowDuringItsRunEndsItSilently) {
