@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Morvane
 # need, and only those that are missing. Runs apt-get as root, or via sudo.
+# libclang-rt-14-dev holds libFuzzer's runtime; clang only recommends it, so
+# it is named here for the fuzz targets (fuzz/).
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev
   qt6-base-dev fonts-liberation
+  clang libclang-rt-14-dev
 )
 
 missing=()
