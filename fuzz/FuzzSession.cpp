@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
+#include <istream>
 
 #include "exec/ProgramFile.h"
 #include "graphics/RecordingCanvas.h"

@@ -60,7 +60,7 @@ class FuzzWindow final : public DocumentHost {
 class FuzzSession final : public SystemHost {
  public:
   // Yields (one before every statement) a run may take before it is stopped.
-  static constexpr int DefaultStepBudget = 3000;
+  static constexpr int DefaultStepBudget = 1000;
   // Windows a program may open with EXECUTE, EXECUTEGRAFIC and EDIT.
   static constexpr std::size_t MaxWindows = 4;
 
@@ -87,7 +87,7 @@ class FuzzSession final : public SystemHost {
   void sleepMilliseconds(std::int32_t) override {}
   bool tone(std::int32_t, std::int32_t) override { return true; }
   void pauseAfterPrintItem() override {}
-  std::string inputBox(std::string_view, std::string_view) override { return Answer; }
+  std::string inputBox(std::string_view, std::string_view) override { return std::string(Answer); }
   std::int32_t openDocumentWindow(const std::string& path, WindowLayout layout) override;
   void unloadDocumentWindow(std::int32_t windowIndex) override;
 
