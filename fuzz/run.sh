@@ -13,6 +13,7 @@ build_fuzz_targets
 gather_seeds
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:allocator_may_return_null=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$top/fuzz/lsan.supp:print_suppressions=0"
 
 found=0
 report="$fuzz_build/run-report.txt"
