@@ -30,6 +30,7 @@ done
 for target in $(fuzz_targets); do
   binary="$fuzz_build/fuzz/fuzz_$target"
   scratch="$(mktemp -d)"
+  rm -f "$fuzz_build"/smoke-"$target"-*
   echo "== fuzz smoke run: $target, $seconds s"
   if ! "$binary" -max_total_time="$seconds" -dict="$dictionary" -timeout=10 -rss_limit_mb=2560 \
       -max_len=4096 -artifact_prefix="$fuzz_build/smoke-$target-" "$scratch" "$fuzz_build/seeds/$target" \
