@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <limits>
 #include <string_view>
 
 #include "core/BuiltinNumberReading.h"
 #include "core/EngineServices.h"
 #include "core/FormatPattern.h"
+#include "core/IntegerConversion.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "prepare/Characters.h"
@@ -91,11 +93,9 @@ double quarterTurn() { return 2 * std::atan(1.0); }  // 2·ATN(1)
 
 // Rounding to a whole number: to the nearest, halves to the even neighbour.
 bool roundToWhole(double x, std::int32_t& whole) {
-  const double r = std::nearbyint(x);
-  if (!(r >= std::numeric_limits<std::int32_t>::min() && r <= std::numeric_limits<std::int32_t>::max())) {
-    return false;
-  }
-  whole = static_cast<std::int32_t>(r);
+  const std::optional<std::int32_t> r = ToInteger<std::int32_t>(std::nearbyint(x));
+  if (!r) return false;
+  whole = *r;
   return true;
 }
 
@@ -429,15 +429,19 @@ Outcome strchrFunction(Call& c) {
 
 // RGB(r, g, b): the colour number r + 256·g + 65536·b. Each part is first
 // clamped to 0..255 in the argument list itself, then cut to a whole number.
+// NaN passes both clamps: it is no part at all.
 Outcome rgbFunction(Call& c) {
   if (c.count() != 3) return refused(msg::RgbArgumentCount);
   if (!c.allNumeric()) return refused(msg::RgbNeedsNumbers);
+  std::array<std::int32_t, 4> part{};
   for (int i = 1; i <= 3; ++i) {
     if (c.arg(i).number() < 0) c.setArg(i, Value::fromLong(0));
     if (c.arg(i).number() > 255) c.setArg(i, Value::fromLong(255));
+    const std::optional<std::int32_t> whole = ToInteger<std::int32_t>(std::floor(c.arg(i).number()));
+    if (!whole) return failed();
+    part[static_cast<std::size_t>(i)] = *whole;
   }
-  const auto part = [&c](int i) { return static_cast<std::int32_t>(std::floor(c.arg(i).number())); };
-  c.result = Value::fromLong(part(1) + 256 * part(2) + 65536 * part(3));
+  c.result = Value::fromLong(part[1] + 256 * part[2] + 65536 * part[3]);
   return done();
 }
 

@@ -149,8 +149,11 @@ class Reducer {
     return true;
   }
 
-  // The tokens first..last become one number token.
+  // The tokens first..last become one number token. A result beyond the
+  // range of numbers (a sum of two huge numbers) fails the evaluation, so no
+  // Infinity or NaN ever leaves it.
   bool number(int first, int last, Value v) {
+    if (v.kind() == ValueKind::Double && !std::isfinite(v.asDouble())) return fail(msg::ArithmeticOverflow);
     value(first) = std::move(v);
     m_tokens.collapse(first, last, cls::Number);
     return true;

@@ -99,6 +99,8 @@ constexpr std::string_view UnclosedString = "Incomplete string!";
 constexpr std::string_view IllegalExponentiation = "Illegal exponentiation";
 constexpr std::string_view IllegalProduct = "Illegal product";
 constexpr std::string_view IllegalDivision = "Illegal division";
+// A sum (or any other result) beyond the largest number, about 1.8E308.
+constexpr std::string_view ArithmeticOverflow = "Arithmetic overflow: the result is too large!";
 constexpr std::string_view WrongType = "Wrong Type!";
 constexpr std::string_view TooManyNestedCalls = "Too many nested calls!";
 inline std::string UndefinedName(std::string_view name) { return join("Undefined variable or function: ", name, "!"); }

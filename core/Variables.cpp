@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <optional>
 
+#include "core/IntegerConversion.h"
 #include "core/Messages.h"
 #include "prepare/Characters.h"
 
@@ -88,11 +90,11 @@ IndexState ReadIndices(IndexList indexList, int indexCount, Indices& indices) {
     const double number = slot.number();
     // Written so that NaN fails too: it is never equal to its integer part.
     if (!(number >= 0 && number == std::floor(number))) return IndexState::Illegal;
-    if (number > static_cast<double>(LongMax)) {
+    if (const std::optional<std::int32_t> index = ToInteger<std::int32_t>(number)) {
+      indices[static_cast<std::size_t>(k - 1)] = *index;
+    } else {
       indices[static_cast<std::size_t>(k - 1)] = LongMax + 1;
       state = IndexState::BeyondLong;
-    } else {
-      indices[static_cast<std::size_t>(k - 1)] = static_cast<std::int64_t>(number);
     }
   }
   return state;
@@ -177,6 +179,9 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
 
 // ---- Declared types ---------------------------------------------------------
 
+// Infinity and NaN are no numbers a variable holds.
+bool isBeyondRange(const Value& value) { return value.isNumber() && !std::isfinite(value.number()); }
+
 enum class DeclaredType { Double, Long, String, FromSuffix, Unchecked };
 
 constexpr std::string_view LocalScope = "LOCAL_";
@@ -216,6 +221,9 @@ std::string CheckDeclaredType(DeclaredType type, char& suffix, Value& initial,
       }
       if (initial.isEmpty()) initial.setDouble(0.0);
       if (initial.isString()) return msg::InitialisationMismatch(name);
+      if (isBeyondRange(initial)) {
+        return type == DeclaredType::Long ? msg::IntegerOverflow(name) : std::string(msg::ArithmeticOverflow);
+      }
       return {};
     }
     case DeclaredType::String:
@@ -237,28 +245,30 @@ std::string CheckDeclaredType(DeclaredType type, char& suffix, Value& initial,
 constexpr double LongStoreLimit = 2147483000.0;
 
 // Rounds to the nearest whole number, halves to the even neighbour
-// (2.5 gives 2, 3.5 gives 4, -2.5 gives -2). |x| is at most LongStoreLimit.
-std::int32_t RoundHalfToEven(double x) {
+// (2.5 gives 2, 3.5 gives 4, -2.5 gives -2); nothing beyond the Long range.
+std::optional<std::int32_t> RoundHalfToEven(double x) {
   double rounded = std::round(x);  // halves away from zero
   const bool isHalf = std::fabs(x - std::trunc(x)) == 0.5;
   if (isHalf && std::fmod(rounded, 2.0) != 0.0) rounded -= std::copysign(1.0, x);
-  return static_cast<std::int32_t>(rounded);
+  return ToInteger<std::int32_t>(rounded);
 }
 
-enum class StoreOutcome { Stored, Overflow, TypeMismatch };
+enum class StoreOutcome { Stored, Overflow, OutOfRange, TypeMismatch };
 
 // Stores a value into an element of an existing variable, by the record's
 // storage type and the value's kind.
 StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
   if (suffix == DoubleSuffix && value.isNumber()) {
+    if (isBeyondRange(value)) return StoreOutcome::OutOfRange;
     element = value;  // a Long stays a Long
     return StoreOutcome::Stored;
   }
   if (suffix == LongSuffix && value.isNumber()) {
     const double number = value.number();
     // Written so that NaN overflows too.
-    if (!(std::fabs(number) <= LongStoreLimit)) return StoreOutcome::Overflow;
-    element.setLong(RoundHalfToEven(number));
+    const std::optional<std::int32_t> whole = RoundHalfToEven(number);
+    if (!(std::fabs(number) <= LongStoreLimit) || !whole) return StoreOutcome::Overflow;
+    element.setLong(*whole);
     return StoreOutcome::Stored;
   }
   if (suffix == StringSuffix && value.isString()) {
@@ -424,6 +434,7 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
     switch (StoreByRecordType(record.suffix, value, Element(found, indices))) {
       case StoreOutcome::Stored: errorText.clear(); break;
       case StoreOutcome::Overflow: errorText = msg::IntegerOverflow(nameOut); break;
+      case StoreOutcome::OutOfRange: errorText = msg::ArithmeticOverflow; break;
       case StoreOutcome::TypeMismatch:
         errorText = found.table == &localTable ? msg::LocalTypeMismatch(nameOut)
                                                : msg::GlobalTypeMismatch(nameOut);
@@ -440,8 +451,13 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
     errorText = msg::NewVariableMismatch(nameOut);
     return;
   }
+  if (isBeyondRange(value)) {
+    errorText = suffix == LongSuffix ? msg::IntegerOverflow(nameOut) : std::string(msg::ArithmeticOverflow);
+    return;
+  }
   Value stored = value;
-  // A new long takes the integer part (toward minus infinity), without an overflow test.
+  // A new long takes the integer part (toward minus infinity), without an
+  // overflow test (but never Infinity or NaN, refused above).
   if (suffix == LongSuffix && value.kind() == ValueKind::Double) {
     stored.setDouble(std::floor(value.asDouble()));
   }

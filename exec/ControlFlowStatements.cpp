@@ -153,10 +153,14 @@ Completion ExecuteForLoop(StatementContext& ctx) {
   const Position endTo = step > 0 ? step - 1 : ctx.lastPosition;
 
   double v = 0;
+  // The loop variable's name for the trace: the step and end expressions
+  // below read variables of their own and leave their names in currentName.
+  std::string loopName;
   // 2. Entering the loop assigns the start value.
   if (ctx.entryFlag != EntryFlag::AfterFalseJump) {
     if (!EvaluateSet(ctx, ctx.argumentStart, to - 1)) return Completion::ErrorExit;
     v = s.resultValue.number();
+    loopName = ctx.currentName;
   }
   // 3. The step, on every pass.
   double stepValue = 1;
@@ -177,6 +181,7 @@ Completion ExecuteForLoop(StatementContext& ctx) {
                    ctx.workspace.globals(), created, ctx.currentName);
     if (!s.message.empty()) return Completion::ErrorExit;
     v = slots[0].number();
+    loopName = ctx.currentName;
   }
   // 5. The end, on every pass.
   if (!EvaluateGet(ctx, to + 3, endTo)) return Completion::ErrorExit;
@@ -185,7 +190,7 @@ Completion ExecuteForLoop(StatementContext& ctx) {
   if (ctx.singleStep()) {
     std::string value = NumberText(v);
     std::replace(value.begin(), value.end(), ',', '.');
-    ctx.print("  ( " + ctx.currentName + " = " + value + " )");
+    ctx.print("  ( " + loopName + " = " + value + " )");
     ctx.print(CRLF);
   }
   // 6. The body runs while v has not passed the end in the step's direction.

@@ -3,7 +3,10 @@
 #include <cmath>
 #include <istream>
 #include <iterator>
+#include <optional>
 #include <ostream>
+
+#include "core/IntegerConversion.h"
 
 namespace morvane {
 
@@ -17,9 +20,8 @@ bool writable(FileMode mode) { return mode == FileMode::Output || mode == FileMo
 }  // namespace
 
 std::int32_t FileNumberOf(double value) {
-  const double whole = std::floor(value);
-  if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) return 0;  // also NaN
-  return static_cast<std::int32_t>(whole);
+  // 0 is no file number: beyond the range (NaN too) the number fits no file.
+  return ToInteger<std::int32_t>(std::floor(value)).value_or(0);
 }
 
 FileTable::FileTable(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}

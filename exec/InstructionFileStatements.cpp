@@ -1,7 +1,5 @@
 #include "exec/InstructionFileStatements.h"
 
-#include <algorithm>
-
 #include "core/EngineServices.h"
 #include "core/Messages.h"
 #include "exec/ExecuteStatement.h"
@@ -47,12 +45,6 @@ class EditorShowsInstructionFile {
   std::string m_callerText;
 };
 
-// The number of CR and ":" characters: what sizes a line table.
-LineNumber countLineEnds(std::string_view text) {
-  return static_cast<LineNumber>(std::count_if(text.begin(), text.end(),
-                                               [](char c) { return c == CR || c == ':'; }));
-}
-
 // The inner message of an instruction file, named after the file. The
 // window's own closing passes through as it is, so nothing is written to it.
 Completion failInFile(StatementContext& ctx, const std::string& name) {
@@ -86,7 +78,7 @@ Completion runInstructionFile(StatementContext& ctx, const std::string& name) {
   text = WithCrLfLineEnds(text);
   EditorShowsInstructionFile editor(ctx.document, text);
   ProgramChars chars = ProgramChars::forProgram(text);
-  LineTable lines(11 + countLineEnds(text));
+  LineTable lines(lineTableCapacity(text));
   // 5. Single step starts the file on a line of its own.
   if (ctx.singleStep()) ctx.print(CRLF);
   // 6. The file's structure.

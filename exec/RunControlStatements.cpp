@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/IntegerConversion.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "exec/Evaluation.h"
@@ -15,11 +16,10 @@ namespace morvane {
 namespace {
 
 // Rounds to the nearest whole number, halves to the even neighbour, and
-// keeps the result inside the 32-bit range.
+// keeps the result inside the 32-bit range (NaN gives 0).
 std::int32_t roundToLong(double value) {
-  if (!(value == value)) return 0;  // NaN
   const double rounded = std::nearbyint(std::clamp(value, -2147483648.0, 2147483647.0));
-  return static_cast<std::int32_t>(rounded);
+  return ToInteger<std::int32_t>(rounded).value_or(0);
 }
 
 }  // namespace

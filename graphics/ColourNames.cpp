@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "core/IntegerConversion.h"
 #include "prepare/Characters.h"
 
 namespace morvane {
@@ -21,9 +23,9 @@ ColourNumber ColorFromName(std::string_view name) {
 }
 
 std::optional<ColourNumber> ColourFromNumber(double value) {
-  const double rounded = std::nearbyint(value);
-  if (!(rounded >= 0 && rounded <= MaxColourNumber)) return std::nullopt;  // NaN too
-  return static_cast<ColourNumber>(rounded);
+  const std::optional<ColourNumber> rounded = ToInteger<ColourNumber>(std::nearbyint(value));
+  if (!rounded || *rounded < 0 || *rounded > MaxColourNumber) return std::nullopt;
+  return rounded;
 }
 
 }  // namespace morvane

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/IntegerConversion.h"
 #include "core/Messages.h"
 #include "graphics/ColourNames.h"
 #include "prepare/Characters.h"
@@ -150,9 +151,9 @@ DrawResult drawWidth(const DrawStatement& s) {
   if (!argument.ok()) return argument.failure();
   if (argument.value().isString()) return DrawResult::refused();
   // A 16-bit whole number; below 1 the canvas refuses it.
-  const double width = std::nearbyint(argument.value().number());
-  if (!(width >= MinLineWidth && width <= MaxLineWidth)) return DrawResult::refused();
-  s.settings.lineWidth = static_cast<int>(width);
+  const std::optional<int> width = ToInteger<int>(std::nearbyint(argument.value().number()));
+  if (!width || *width < MinLineWidth || *width > MaxLineWidth) return DrawResult::refused();
+  s.settings.lineWidth = *width;
   return DrawResult::done();
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/IntegerConversion.h"
 #include "core/Messages.h"
 #include "graphics/CanvasDrawing.h"
 #include "graphics/ColourNames.h"
@@ -14,7 +15,7 @@ namespace morvane {
 
 namespace {
 
-constexpr double MinShapeWidth = 1;
+constexpr int MinShapeWidth = 1;
 constexpr double MaxShapeWidth = 1000;
 constexpr double MinTextSize = 1;
 constexpr double MaxTextSize = 50;
@@ -79,8 +80,8 @@ void drawBall(CanvasDrawing& drawing, CanvasPoint centre, double radius, ColourN
 }  // namespace
 
 int ShapeLineWidth(double width) {
-  if (!(width >= MinShapeWidth)) return static_cast<int>(MinShapeWidth);  // NaN too
-  return static_cast<int>(std::nearbyint(std::min(width, MaxShapeWidth)));
+  if (!(width >= MinShapeWidth)) return MinShapeWidth;  // NaN too
+  return ToInteger<int>(std::nearbyint(std::min(width, MaxShapeWidth))).value_or(MinShapeWidth);
 }
 
 double TextFontSize(double size) {

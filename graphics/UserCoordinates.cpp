@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+
+#include "core/IntegerConversion.h"
 
 namespace morvane {
 
@@ -21,12 +24,13 @@ int sideLimit(int otherSide) {
 // Makes one side of the canvas `pixels` long, within the bounds.
 void growSide(Canvas& canvas, Axis axis, double pixels) {
   const PixelSize size = canvas.pixelSize();
+  // Nothing grows for a length that is no number of pixels (NaN, -Infinity).
   if (axis == Axis::X) {
-    const double wanted = std::min(std::ceil(pixels), static_cast<double>(sideLimit(size.height)));
-    if (wanted > size.width) canvas.grow({static_cast<int>(wanted), size.height});
+    const std::optional<int> wanted = ToInteger<int>(std::min(std::ceil(pixels), static_cast<double>(sideLimit(size.height))));
+    if (wanted && *wanted > size.width) canvas.grow({*wanted, size.height});
   } else {
-    const double wanted = std::min(std::ceil(pixels), static_cast<double>(sideLimit(size.width)));
-    if (wanted > size.height) canvas.grow({size.width, static_cast<int>(wanted)});
+    const std::optional<int> wanted = ToInteger<int>(std::min(std::ceil(pixels), static_cast<double>(sideLimit(size.width))));
+    if (wanted && *wanted > size.height) canvas.grow({size.width, *wanted});
   }
 }
 

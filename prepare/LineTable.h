@@ -1,10 +1,12 @@
 #pragma once
 // The line table: three parallel 1-based arrays indexed by logical line
-// number, and the count of logical lines. Dimensioned once before a check
-// (1 to capacity) and never grown: a program that needs more logical lines
-// than the capacity is a fault of the check, not a reason to grow.
+// number, and the count of logical lines. Dimensioned before a check (1 to
+// the capacity its text suggests) and grown by the split when a single-line
+// IF, cut at THEN and ELSE, makes more logical lines than that.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "prepare/ProgramChars.h"
@@ -26,6 +28,21 @@ class LineTable {
     m_blockLink.assign(entries, 0);
     m_sourceLine.assign(entries, 0);
     lastLine = 0;
+  }
+
+  // Grows the three arrays (new entries 0) so that line s fits, with room to
+  // spare so that a long split grows them only a few times. False when s can
+  // never be a line.
+  [[nodiscard]] bool makeRoomFor(LineNumber s) {
+    if (contains(s)) return true;
+    if (s < 1 || s == std::numeric_limits<LineNumber>::max()) return false;
+    const std::int64_t wanted = std::max<std::int64_t>(std::int64_t{s} + 1, 2 * std::int64_t{capacity()});
+    const auto entries = static_cast<std::size_t>(
+        std::min<std::int64_t>(wanted, std::numeric_limits<LineNumber>::max()) + 1);
+    m_lineStart.resize(entries, 0);
+    m_blockLink.resize(entries, 0);
+    m_sourceLine.resize(entries, 0);
+    return true;
   }
 
   LineNumber capacity() const { return static_cast<LineNumber>(m_lineStart.size()) - 1; }
@@ -57,8 +74,8 @@ class LineTable {
   std::vector<std::int32_t> m_sourceLine{0};
 };
 
-// The capacity of the table for an editor text: 10 plus the number of CR and
-// ":" characters in it.
+// The capacity a check starts with for an editor text: 10 plus the number of
+// CR and ":" characters in it (enough unless single-line IFs are cut).
 LineNumber lineTableCapacity(std::string_view editorText);
 
 }  // namespace morvane

@@ -48,6 +48,54 @@ Position nextLineStart(const LineTable& lines, LineNumber s) {
 // the text whatever range a caller hands in.
 Position clipTo(const ProgramChars& chars, Position to) { return std::min(to, chars.size()); }
 
+// The type suffixes a variable's name may carry.
+bool isTypeSuffix(char c) { return c == '#' || c == '!' || c == '&' || c == '%' || c == '$'; }
+
+// The assignment look-ahead for a target with blanks inside its parentheses,
+// as in A(J + 1) = T: from `from`, a name (a letter, name characters, perhaps
+// a type suffix) followed directly by "(", everything up to the matching ")"
+// (strings and continuation marks passed over), then blanks and "=". On
+// success `target` holds the target upper-cased without its blanks (those
+// inside strings kept) and `close` the position of the ")".
+bool readIndexedTarget(const ProgramChars& chars, Position from, Position last, std::string& target,
+                       Position& close) {
+  Position i = FirstNonBlank(chars, from, last);
+  if (i == 0 || !isLetterAtoZ(chars.upperAt(i))) return false;
+  target.clear();
+  while (i < last && isNameChar(chars.upperAt(i))) target.push_back(chars.upperAt(i++));
+  if (i < last && isTypeSuffix(chars.at(i))) target.push_back(chars.at(i++));
+  if (chars.at(i) != '(') return false;
+  // Up to the matching ")"; the statement ends at a comment, a CR or ": ".
+  int depth = 0;
+  for (; i <= last; ++i) {
+    const char c = chars.at(i);
+    if (isContinuation(chars, i)) {
+      while (i < last && chars.at(i) != CR) ++i;
+      continue;
+    }
+    if (c == CommentMark || c == CR || (c == Colon && isBlank(chars.at(i + 1)))) return false;
+    if (c == Quote) {
+      target.push_back(c);
+      for (++i; i <= last && chars.at(i) != Quote; ++i) {
+        if (chars.at(i) == CR) return false;
+        target.push_back(upperChar(chars.at(i)));
+      }
+      if (i > last) return false;
+      target.push_back(Quote);
+      continue;
+    }
+    if (isBlank(c)) continue;
+    target.push_back(upperChar(c));
+    if (c == '(') ++depth;
+    if (c == ')' && --depth == 0) break;
+  }
+  if (i > last) return false;
+  close = i;
+  // The first significant character after the ")" decides.
+  const Position next = FirstNonBlank(chars, close + 1, last);
+  return next != 0 && chars.at(next) == '=';
+}
+
 std::string lineFault(LineNumber editorLine, std::string_view fault) {
   std::string text(msg::LinePrefix);
   text.append(NumberText(editorLine)).append(fault);
@@ -68,9 +116,10 @@ std::string SplitProgram(const ProgramChars& chars, LineTable& lines) {
   LineNumber editorLine = 1;
   LineNumber c = 1;
 
-  // Step 4. A table too small for the program is the run-time fault of the check.
+  // Step 4. The table grows when the program has more logical lines than
+  // its capacity foresaw (a single-line IF is cut at THEN and ELSE).
   auto record = [&](Position at) {
-    if (!lines.setLineStart(c, at) || !lines.setBlockLink(c, 0) ||
+    if (!lines.makeRoomFor(c) || !lines.setLineStart(c, at) || !lines.setBlockLink(c, 0) ||
         !lines.setSourceLine(c, editorLine)) {
       return false;
     }
@@ -154,7 +203,9 @@ std::string SplitProgram(const ProgramChars& chars, LineTable& lines) {
   }
 
   // 6. The store already ends with CR, so nothing is written into it.
-  if (!lines.setLineStart(c, n)) return std::string(msg::UnidentifiedBasicfileError);
+  if (!lines.makeRoomFor(c) || !lines.setLineStart(c, n)) {
+    return std::string(msg::UnidentifiedBasicfileError);
+  }
   lines.lastLine = c - 1;
   return {};
 }
@@ -176,6 +227,7 @@ void StatementKeyword(const ProgramChars& chars, const LineTable& lines, LineNum
   // 2.
   bool wordOpen = false;
   bool endFrozen = false;
+  int openParentheses = 0;  // "(" less ")" in the keyword so far
   Position i = start - 1;
   // 3.
   for (;;) {
@@ -188,11 +240,24 @@ void StatementKeyword(const ProgramChars& chars, const LineTable& lines, LineNum
       keyword.push_back(upperChar(c));
       if (!endFrozen) keywordEnd = i;
       wordOpen = true;
+      if (c == '(') ++openParentheses;
+      if (c == ')') --openParentheses;
     } else if (isTwoWordKeyword(keyword)) {  // 3.5, a blank
       keyword.push_back(' ');
       wordOpen = false;
       if (keyword == "NEXT " || keyword == "FOR ") endFrozen = true;
     } else if (wordOpen) {
+      // A blank inside the target's parentheses, as in A(J + 1) = T: when the
+      // line is an assignment, its keyword is the whole target with "=".
+      if (openParentheses > 0) {
+        std::string target;
+        Position close = 0;
+        if (readIndexedTarget(chars, start, last, target, close)) {
+          keyword.assign(target).push_back('=');
+          keywordEnd = close;
+          break;
+        }
+      }
       // The keyword is complete; an assignment shows as the target with "=".
       // The skip does not leave the logical line.
       while (i < last && isBlank(chars.at(i))) ++i;

@@ -221,6 +221,26 @@ TEST_F(DirectCall, RgbClampsItsArgumentsInPlace) {
   EXPECT_EQ(args[3].number(), 2.7);
 }
 
+TEST_F(DirectCall, NaNAndInfinityBecomeNoWholeNumber) {
+  // The evaluator never hands them over; the functions refuse them anyway
+  // rather than cast them to an integer. NaN passes RGB's clamps.
+  const std::string failedRgb = msg::FunctionFailed("RGB");
+  const Value nan = Value::fromDouble(std::nan(""));
+  const Value one = Value::fromDouble(1);
+  EXPECT_TRUE(call("RGB", {nan, one, one}).isEmpty());
+  EXPECT_EQ(message, failedRgb);
+  EXPECT_TRUE(call("RGB", {one, one, nan}).isEmpty());
+  EXPECT_EQ(message, failedRgb);
+  for (const double beyond : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+    EXPECT_TRUE(call("CHR", {Value::fromDouble(beyond)}).isEmpty());
+    EXPECT_FALSE(message.empty());
+    EXPECT_TRUE(call("MID", {Value::fromString("abc"), Value::fromDouble(beyond)}).isEmpty());
+    EXPECT_EQ(message, msg::FunctionFailed("MID"));
+    EXPECT_TRUE(call("STRCHR", {Value::fromString("abc"), Value::fromString("x"), Value::fromDouble(beyond)}).isEmpty());
+    EXPECT_FALSE(message.empty());
+  }
+}
+
 TEST_F(DirectCall, EmptyArgumentsCountAsTheNumberZero) {
   EXPECT_EQ(call("ABS", {Value{}}), Value::fromLong(0));
   EXPECT_EQ(call("STR", {Value{}}).text(), " 0");

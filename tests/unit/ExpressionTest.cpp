@@ -205,7 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"1/0", "Illegal division"}, ValueCase{"1/1E-100", "Illegal division"},
                       ValueCase{"1E100/0.5", "Illegal division"}, ValueCase{"1E100/2", " 5E+99"},
                       ValueCase{"1E100*2", "Illegal product"}, ValueCase{"2*1E100", "Illegal product"},
-                      ValueCase{"1E100*0.5", " 5E+99"}));
+                      ValueCase{"1E100*0.5", " 5E+99"},
+                      ValueCase{"1E308 + 1E308", "Arithmetic overflow: the result is too large!"},
+                      ValueCase{"-1E308 - 1E308", "Arithmetic overflow: the result is too large!"},
+                      ValueCase{"1E308 + 7E307", " 1.7E+308"}));
 
 TEST_F(ExpressionFixture, ComparisonsAndLogicGiveLongs) {
   evaluate("1 < 2");

@@ -247,31 +247,36 @@ TEST(SplitProgram, BlockLinksAreZeroAndAReusedTableIsRebuilt) {
   }
 }
 
-TEST(SplitProgram, TableTooSmallIsTheUnidentifiedError) {
+TEST(SplitProgram, ATableTooSmallGrowsToHoldEveryLine) {
   const auto chars = ProgramChars::forProgram("A\r\nB\r\nC");
   // Three statements and the final empty line need entries 1 to 5.
-  LineTable exact(5);
-  EXPECT_EQ(SplitProgram(chars, exact), "");
-  LineTable tooSmall(4);
-  EXPECT_EQ(SplitProgram(chars, tooSmall), Unidentified);
-  LineTable tiny(1);
-  EXPECT_EQ(SplitProgram(chars, tiny), Unidentified);
+  for (const LineNumber capacity : {5, 4, 1, 0}) {
+    LineTable lines(capacity);
+    ASSERT_EQ(SplitProgram(chars, lines), "") << capacity;
+    EXPECT_EQ(lines.lastLine, 4) << capacity;
+    EXPECT_GE(lines.capacity(), 5) << capacity;
+    EXPECT_EQ(lines.lineStart(3), 7) << capacity;
+    EXPECT_EQ(lines.sourceLine(3), 3) << capacity;
+    EXPECT_EQ(lines.lineStart(5), chars.size()) << capacity;
+    for (LineNumber s = 6; s <= lines.capacity() + 1; ++s) EXPECT_EQ(lines.lineStart(s), 0) << s;
+  }
   LineTable none;  // never dimensioned
-  EXPECT_EQ(SplitProgram(chars, none), Unidentified);
-  EXPECT_EQ(SplitProgram(ProgramChars::forProgram(""), none), Unidentified);
+  ASSERT_EQ(SplitProgram(ProgramChars::forProgram(""), none), "");
+  EXPECT_EQ(none.lastLine, 1);
 }
 
-TEST(SplitProgram, ElseCutsCanOutgrowTheDimensionedTable) {
-  // Every ELSE is cut off on both sides, but the capacity (10 here) counts only
-  // CR and ":": A and three ELSE B make 7 lines and the final one (entries 1 to
-  // 9); a fourth ELSE B needs entry 11.
+TEST(SplitProgram, ElseCutsOutgrowTheFirstCapacity) {
+  // Every ELSE is cut off on both sides, but the first capacity (10 here)
+  // counts only CR and ":": A and four ELSE B make 9 lines and the final one,
+  // and LineStart(11) is needed too.
   std::string text = "A";
-  for (int k = 0; k < 3; ++k) text += " ELSE B";
-  Program fits(text);
-  EXPECT_EQ(fits.message, "");
-  EXPECT_EQ(fits.lines.lastLine, 8);
-  text += " ELSE B";
-  EXPECT_EQ(Program(text).message, Unidentified);
+  for (int k = 0; k < 4; ++k) text += " ELSE B";
+  Program grown(text);
+  EXPECT_EQ(grown.message, "");
+  EXPECT_EQ(grown.lines.lastLine, 10);
+  EXPECT_EQ(grown.statements(), (std::vector<std::string>{"A", "ELSE", "B", "ELSE", "B", "ELSE", "B",
+                                                          "ELSE", "B", ""}));
+  EXPECT_EQ(grown.lines.lineStart(11), grown.n());
 }
 
 // ---------------------------------------------------------------------------
@@ -329,6 +334,21 @@ const KeywordRow KeywordTable[] = {
     {"END _\r\n   IF", "END IF", 12},
     {"X _ ' note\r\n = 5", "X=", 1},
     {"PRINT _\r\n X", "PRINT", 5},
+    // Blanks inside an assignment target's parentheses belong to the target.
+    {"A(J + 1) = T", "A(J+1)=", 8},
+    {"a( 2 ) = 4", "A(2)=", 6},
+    {"A(1, 2)=7", "A(1,2)=", 7},
+    {"R&(B(1) + 1, 2) = 0", "R&(B(1)+1,2)=", 15},
+    {"S$(LEN(\"x y\")) = \"z\"", "S$(LEN(\"X Y\"))=", 14},
+    {"A(1, _\r\n 2) = 3", "A(1,2)=", 11},
+    // Not an assignment: the keyword is read as before.
+    {"A(1, 2) + 7", "A(1,", 4},
+    {"A(1, 2)", "A(1,", 4},
+    {"A(1 ' = 2", "A(1", 3},
+    {"A(1 : B = 2", "A(1", 3},
+    {"1(2 ) = 3", "1(2", 3},
+    {"IF A(1 + 1) = 2 THEN", "IF", 2},
+    {"DRAW LINE(1, 2)", "DRAW LINE(1,", 12},
 };
 
 TEST(StatementKeyword, KeywordTable) {

@@ -382,18 +382,20 @@ TEST(StructureUnidentified, GotoWithNothingAfterIt) {
   EXPECT_EQ(check({"GOTO _", ""}), Unidentified);
 }
 
-TEST(StructureUnidentified, TableTooSmallForTheLogicalLines) {
+TEST(StructureCheck, ATableTooSmallForTheLogicalLinesGrows) {
   const auto chars = ProgramChars::forProgram(program({"PRINT 1", "PRINT 2", "PRINT 3"}));
-  LineTable small(4);
-  EXPECT_EQ(CheckProgramStructure(chars, small), Unidentified);
-  LineTable none;
-  EXPECT_EQ(CheckProgramStructure(chars, none), Unidentified);
-  LineTable enough(5);
-  EXPECT_EQ(CheckProgramStructure(chars, enough), "");
+  for (const LineNumber capacity : {0, 4, 5}) {
+    LineTable lines(capacity);
+    EXPECT_EQ(CheckProgramStructure(chars, lines), "") << capacity;
+    EXPECT_EQ(lines.lastLine, 4) << capacity;
+  }
 
-  std::string elses = "A";
-  for (int k = 0; k < 20; ++k) elses += " ELSE B";
-  EXPECT_EQ(Checked(elses).message, Unidentified);
+  // Twenty single-line IFs with ELSE: four logical lines each, one CR.
+  std::string ifs;
+  for (int k = 0; k < 20; ++k) ifs += "IF X THEN PRINT 1 ELSE PRINT 2\r\n";
+  const Checked checked(ifs);
+  EXPECT_EQ(checked.message, "");
+  EXPECT_EQ(checked.lines.lastLine, 81);
 }
 
 TEST(StructureUnidentified, StoresWithoutTheTrailingCarriageReturns) {

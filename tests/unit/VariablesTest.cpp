@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -206,6 +207,29 @@ TEST_F(VariableStore, AssignmentCreatesScalarsAndChecksTypes) {
 
   ASSERT_EQ(declare("g", "GLOBALDIM"), "");
   EXPECT_EQ(assign("g", str("x")), msg::GlobalTypeMismatch("G"));
+}
+
+TEST_F(VariableStore, InfinityAndNaNAreNeverStored) {
+  const double infinity = std::numeric_limits<double>::infinity();
+  const double nan = std::nan("");
+  ASSERT_EQ(declare("d", "LOCAL_DIM", {}, num(1)), "");
+  ASSERT_EQ(declare("r&(2)", "LOCAL_DIM", {num(2)}), "");
+  for (const double beyond : {infinity, -infinity, nan}) {
+    SCOPED_TRACE(beyond);
+    // Existing variables keep their value.
+    EXPECT_EQ(assign("d", num(beyond)), msg::ArithmeticOverflow);
+    EXPECT_EQ(local.values[1], num(1));
+    EXPECT_EQ(assign("r&(1)", num(beyond), {num(1)}), msg::IntegerOverflow("R"));
+    // New ones are not created.
+    EXPECT_EQ(assign("m&", num(beyond)), msg::IntegerOverflow("M"));
+    EXPECT_EQ(assign("x", num(beyond)), msg::ArithmeticOverflow);
+    EXPECT_EQ(lookup("x"), msg::NoVariable);
+    // Nor declared with such an initial value.
+    EXPECT_EQ(declare("g&", "GLOBALDIM", {}, num(beyond)), msg::IntegerOverflow("G"));
+    EXPECT_EQ(declare("h", "GLOBALDOUBLE", {}, num(beyond)), msg::ArithmeticOverflow);
+    EXPECT_TRUE(global.values.size() <= 1);
+  }
+  EXPECT_EQ(local.records.size(), 3u);
 }
 
 // Cuts one item of a declaration list, as DIM, LOCAL and GLOBAL do in a loop.

@@ -1,0 +1,16 @@
+' A single-line IF is cut into logical lines at THEN and ELSE, so a dozen of
+' them need more lines than the program has line ends and colons.
+X = 0
+IF X THEN PRINT "t" ELSE PRINT 1
+IF X THEN PRINT "t" ELSE PRINT 2
+IF X THEN PRINT "t" ELSE PRINT 3
+IF X THEN PRINT "t" ELSE PRINT 4
+IF X THEN PRINT "t" ELSE PRINT 5
+IF X THEN PRINT "t" ELSE PRINT 6
+X = 1
+IF X THEN PRINT "t7" ELSE PRINT 7
+IF X THEN PRINT "t8" ELSE PRINT 8
+IF X THEN PRINT "t9" ELSE PRINT 9
+IF X THEN PRINT "t10" ELSE PRINT 10
+IF X THEN PRINT "t11" ELSE PRINT 11
+IF X THEN PRINT "t12" ELSE PRINT 12

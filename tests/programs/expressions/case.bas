@@ -1,0 +1,1 @@
+PRINT "sum:"; 1E308 + 1E308: PRINT "never" 
