@@ -17,7 +17,7 @@ constexpr std::string_view WorkDirectory = "/work";
 constexpr std::string_view DataFile = "data.txt";
 constexpr std::string_view DataText = "1\r\ntwo, three\r\n4.5e1\r\n\r\nlast";
 constexpr std::string_view InstructionFile = "prog.bas";
-constexpr std::string_view InstructionText = "A = A + 1\r\nPRINT \"prog\"; A\r\n";
+constexpr std::string_view InstructionText = "B = 2\r\nPRINT \"prog\"; B\r\n";
 
 void writeFile(FileSystem& files, std::string_view name, std::string_view text) {
   const auto stream = files.openFile(std::string(name), FileMode::Output);

@@ -47,7 +47,7 @@ TEST_F(FuzzSessionTest, ProgramsSeeOnlyTheFilesInMemory) {
   session.run("OPEN \"new.txt\" FOR OUTPUT AS #1\r\nPRINT #1, FILE(\"data.txt\")\r\nCLOSE #1\r\n"
               "RUN prog.bas\r\nEND\r\n",
               KeyCode::F5Run);
-  EXPECT_TRUE(protocolHas("prog 1"));
+  EXPECT_TRUE(protocolHas("prog 2")) << protocol();
   EXPECT_TRUE(session.files().exists("/work/new.txt"));
   EXPECT_FALSE(std::filesystem::exists("new.txt"));
   std::string written;
