@@ -19,11 +19,18 @@ class Picture {
   [[nodiscard]] virtual bool save(const std::string& path) = 0;
 };
 
-// Whether this runner was built with Qt and can paint pictures.
+// Pictures are painted by a module of their own (cli/PictureModule), loaded
+// only when a picture is needed, so that a run which draws nothing starts
+// without Qt. Whether the module is there to be loaded.
 bool CanMakePictures();
 
 // A white picture of the given size at 96 dots per inch; nullptr when the
-// runner was built without Qt.
+// module is missing or cannot be loaded.
 std::unique_ptr<Picture> CreatePicture(PixelSize size, const char* programName);
+
+// The module's one entry point, a C function so that it can be found by
+// name: a new picture, owned by the caller, or nullptr.
+constexpr const char* CreatePictureEntry = "morvane_create_picture";
+using CreatePictureFunction = Picture* (*)(int width, int height, const char* programName);
 
 }  // namespace morvane

@@ -5,22 +5,33 @@
 namespace morvane {
 
 Picture* PictureCanvas::picture() {
-  if (!m_picture) m_picture = CreatePicture(m_size, m_programName.c_str());
+  if (!m_picture && !m_unpainted) m_picture = CreatePicture(m_size, m_programName.c_str());
   return m_picture.get();
 }
 
-// Only called where CanMakePictures() holds.
-Canvas& PictureCanvas::painted() { return picture()->canvas(); }
-
-void PictureCanvas::clear() {
-  if (m_picture) m_picture->canvas().clear();
+// Should the module fail to load after all, the program still runs and
+// draws on a canvas of fixed measures, as without a picture module.
+Canvas& PictureCanvas::painted() {
+  if (Picture* made = picture()) return made->canvas();
+  if (!m_unpainted) {
+    m_unpainted = std::make_unique<RecordingCanvas>(m_size);
+    m_unpainted->setSink([](std::string_view) {});
+  }
+  return *m_unpainted;
 }
 
-PixelSize PictureCanvas::pixelSize() const { return m_picture ? m_picture->canvas().pixelSize() : m_size; }
+void PictureCanvas::clear() {
+  if (Canvas* drawn = drawnOn()) drawn->clear();
+}
+
+PixelSize PictureCanvas::pixelSize() const {
+  if (m_picture) return m_picture->canvas().pixelSize();
+  return m_unpainted ? m_unpainted->pixelSize() : m_size;
+}
 
 void PictureCanvas::grow(PixelSize atLeast) {
-  if (m_picture) {
-    m_picture->canvas().grow(atLeast);
+  if (Canvas* drawn = drawnOn()) {
+    drawn->grow(atLeast);
     return;
   }
   m_size.width = std::max(m_size.width, std::min(atLeast.width, MaxCanvasSide));
@@ -56,3 +67,4 @@ void PictureCanvas::drawText(PixelPoint topLeft, std::string_view text, const Ca
 bool PictureCanvas::hasFont(std::string_view name) { return painted().hasFont(name); }
 
 }  // namespace morvane
+

@@ -9,6 +9,7 @@
 
 #include "cli/Picture.h"
 #include "graphics/Canvas.h"
+#include "graphics/RecordingCanvas.h"
 
 namespace morvane {
 
@@ -34,10 +35,16 @@ class PictureCanvas final : public Canvas {
 
  private:
   Canvas& painted();
+  // What was drawn on so far, nullptr while nothing was.
+  Canvas* drawnOn() {
+    if (m_picture) return &m_picture->canvas();
+    return m_unpainted.get();
+  }
 
   PixelSize m_size;
   std::string m_programName;
   std::unique_ptr<Picture> m_picture;
+  std::unique_ptr<RecordingCanvas> m_unpainted;  // when no picture could be made
 };
 
 }  // namespace morvane

@@ -1,3 +1,6 @@
+// The picture module: loaded by the runner (cli/PictureModule.cpp) when a
+// program draws or a picture is asked for. It alone brings Qt in.
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -45,13 +48,13 @@ class RasterPicture final : public Picture {
 
 }  // namespace
 
-bool CanMakePictures() { return true; }
+}  // namespace morvane
 
-std::unique_ptr<Picture> CreatePicture(PixelSize size, const char* programName) {
+// The picture module's entry point (cli/Picture.h).
+extern "C" __attribute__((visibility("default"))) morvane::Picture* morvane_create_picture(int width, int height,
+                                                                                          const char* programName) {
   // No window system is needed: the picture is only saved.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  qInstallMessageHandler(quietHandler);
-  return std::make_unique<RasterPicture>(size, programName);
+  qInstallMessageHandler(morvane::quietHandler);
+  return new morvane::RasterPicture(morvane::PixelSize{width, height}, programName);
 }
-
-}  // namespace morvane

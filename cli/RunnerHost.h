@@ -34,8 +34,6 @@ class RunnerHost final : public SystemHost {
   void yield() override;
   void sleepMilliseconds(std::int32_t milliseconds) override;
   bool tone(std::int32_t frequency, std::int32_t milliseconds) override;
-  // The runner writes a stream that nobody watches grow: PRINT does not pause.
-  void pauseAfterPrintItem() override {}
   // The prompt goes to standard output, the answer is the next line of
   // standard input.
   std::string inputBox(std::string_view prompt, std::string_view caption) override;

@@ -21,52 +21,11 @@
 #include "exec/RunControl.h"
 #include "exec/Workspace.h"
 #include "graphics/RecordingCanvas.h"
+#include "manual/RunnerHelp.h"
 
 namespace {
 
 using namespace morvane;
-
-constexpr std::string_view Usage = R"(Usage: morvane-run [--step] [--canvas OUT.png [--canvas-size WxH]] [FILE.bas]
-
-Runs FILE.bas as pressing F5 in a fresh document window of the workbench
-does, and writes what the program prints to standard output (each line end
-as a line feed). A run-time error prints " -> Error in Line N: TEXT" and the
-statement; a structure fault prints the checker's message.
-
-  --step      run as Go (F8) with every step confirmed at once, so each
-              line's echo and the traces appear
-  --canvas OUT.png
-              write the canvas's picture after the run as a PNG file
-              (drawn at 96 dots per inch, as the workbench draws it)
-  --canvas-size WxH
-              the visible canvas in pixels, 640x480 unless given; drawing
-              beyond 90 % of it enlarges it as in the workbench
-  --canvas-log FILE
-              write every drawing call to FILE as a line of text (pixel
-              coordinates, colours, widths, fonts); FILE "-" puts the lines
-              into the standard output among the program's own. Without
-              --canvas the text is measured with fixed metrics (each
-              character 0.6 em wide, lines 1.2 em high) and the fonts are a
-              fixed list, so the log is the same on every machine
-  --help      show this text
-
-INPUT and LINEINPUT read their answers from standard input, one line each;
-the end of input, or Ctrl-C during a run, ends the run with
-"Execution interrupted!". A PAUSE in the program is confirmed at once.
-
-The runner has no windows to show. EXECUTE and EXECUTEGRAFIC run the file
-as in a second window whose output joins the runner's (what it draws is not
-kept); EDIT only checks that the file can be opened; TERMINATE ends the run
-silently, as a normal end. RUN runs an instruction file as in the workbench.
-
-Without FILE, each line of standard input is typed into an idle protocol and
-ended with Enter; the output shows the protocol as it grows.
-
-Exit status: 0 when the run ends normally (end of program, End or Stop);
-1 after a structure error, a run-time error or an interruption (without
-FILE: 1 when any command answered with an error); 2 for a usage error, a
-file that cannot be read, or a picture or log that cannot be written.
-)";
 
 enum class ExitStatus : int { Success = 0, Failure = 1, UsageOrFile = 2 };
 
@@ -79,9 +38,10 @@ bool endedNormally(const std::string& message) {
 }
 
 // What the runner's window draws on: a picture painted as in the workbench
-// (when the runner has Qt), with a recording canvas in front of it for
-// --canvas-log. A log without a picture, and a runner without Qt, use a
-// recording canvas of fixed measures alone.
+// (when the picture module is there; it is loaded at the first drawing),
+// with a recording canvas in front of it for --canvas-log. A log without a
+// picture, and a runner without the module, use a recording canvas of
+// fixed measures alone.
 struct RunnerCanvas {
   std::unique_ptr<PictureCanvas> picture;
   std::unique_ptr<RecordingCanvas> recording;
@@ -129,7 +89,7 @@ bool makeCanvas(const CanvasOptions& options, const char* programName, RunnerCan
   const bool wantsPicture = !options.picturePath.empty();
   const bool wantsLog = !options.logPath.empty();
   if (wantsPicture && !CanMakePictures()) {
-    std::cerr << "morvane-run: --canvas is not available: this runner was built without Qt\n";
+    std::cerr << "morvane-run: --canvas is not available: the picture module was built without Qt or is missing\n";
     return false;
   }
   if (CanMakePictures() && (wantsPicture || !wantsLog)) {
@@ -219,14 +179,18 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      std::cout << Usage;
+      std::cout << manual::Help;
+      return exitWith(ExitStatus::Success);
+    }
+    if (arg == "--version") {
+      std::cout << manual::Version;
       return exitWith(ExitStatus::Success);
     }
     if (arg == "--step") {
       options.singleStep = true;
     } else if (arg == "--canvas" || arg == "--canvas-size" || arg == "--canvas-log") {
       if (i + 1 >= argc) {
-        std::cerr << "morvane-run: " << arg << " needs a value\n" << Usage;
+        std::cerr << "morvane-run: " << arg << " needs a value\n" << manual::Help;
         return exitWith(ExitStatus::UsageOrFile);
       }
       const std::string_view value = argv[++i];
@@ -242,14 +206,14 @@ int main(int argc, char** argv) {
         return exitWith(ExitStatus::UsageOrFile);
       }
     } else if (arg.starts_with("-") && arg != "-") {
-      std::cerr << "morvane-run: unknown option " << arg << "\n" << Usage;
+      std::cerr << "morvane-run: unknown option " << arg << "\n" << manual::Help;
       return exitWith(ExitStatus::UsageOrFile);
     } else {
       files.emplace_back(arg);
     }
   }
   if (files.size() > 1) {
-    std::cerr << "morvane-run: one program at a time\n" << Usage;
+    std::cerr << "morvane-run: one program at a time\n" << manual::Help;
     return exitWith(ExitStatus::UsageOrFile);
   }
   RunnerCanvas canvas;

@@ -10,6 +10,7 @@
 #include "exec/FileTable.h"
 #include "exec/Host.h"
 #include "exec/StatementBuffer.h"
+#include "exec/StatementKind.h"
 #include "prepare/Scanning.h"
 
 namespace morvane {
@@ -35,7 +36,7 @@ Answer waitForAnswer(StatementContext& ctx) {
   d.runState = RunState::WaitingForInput;
   if (d.host != nullptr) d.host->focusProtocol();
   while (number(d.runState) <= 0) {
-    ctx.workspace.system().yield();
+    ctx.workspace.yieldToSystem();
     // A window closed while it waits can never be answered.
     if (d.free) return Answer::WindowClosed;
   }
@@ -176,7 +177,6 @@ Completion ExecutePrint(StatementContext& ctx) {
         if (!files.write(fileNumber, text)) return ctx.fail(msg::CannotWriteFile);
       } else {
         ctx.print(text);
-        ctx.workspace.system().pauseAfterPrintItem();
       }
     }
     // 5. On after the separator.
@@ -261,15 +261,15 @@ Completion ExecuteOpen(StatementContext& ctx) {
   if (a == 0) return ctx.fail(msg::FilenameIncorrect);
 
   // 1. The name ends before FOR, or before AS when there is no FOR.
-  Position nameEnd = FindWord(chars, a, e, "FOR") - 1;
-  if (nameEnd < 0) nameEnd = FindWord(chars, a, e, "AS") - 1;
+  Position nameEnd = FindWord(chars, a, e, clause::For) - 1;
+  if (nameEnd < 0) nameEnd = FindWord(chars, a, e, clause::As) - 1;
 
   // 2., 3. A String, or the name as written without quotes.
   const std::string name = TakeFileName(ctx, a, nameEnd, UnquotedName::BlanksDropped);
   if (name.empty()) return ctx.fail(msg::FilenameIncorrect);
 
   // 4. The number follows AS, with or without "#".
-  const Position as = FindWord(chars, nameEnd, e, "AS");
+  const Position as = FindWord(chars, nameEnd, e, clause::As);
   Position numberStart = as > 0 ? FirstNonBlank(chars, as + 2, e) : 0;
   if (numberStart == 0) return ctx.fail(msg::FilenumberIncorrect);
   if (chars.at(numberStart) == FileMark) ++numberStart;
@@ -284,11 +284,11 @@ Completion ExecuteOpen(StatementContext& ctx) {
   // 6., 7. The mode word stands between the name and the number.
   s.message.assign(msg::CannotOpenFile);
   FileMode mode;
-  if (FindWord(chars, a, numberStart, "INPUT") > 0) {
+  if (FindWord(chars, a, numberStart, clause::Input) > 0) {
     mode = FileMode::Input;
-  } else if (FindWord(chars, a, numberStart, "OUTPUT") > 0) {
+  } else if (FindWord(chars, a, numberStart, clause::Output) > 0) {
     mode = FileMode::Output;
-  } else if (FindWord(chars, a, numberStart, "APPEND") > 0) {
+  } else if (FindWord(chars, a, numberStart, clause::Append) > 0) {
     mode = FileMode::Append;
   } else {
     return ctx.fail(msg::UseOpenMode);

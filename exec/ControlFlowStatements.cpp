@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "core/Variables.h"
 #include "exec/Evaluation.h"
+#include "exec/StatementKind.h"
 #include "prepare/Scanning.h"
 
 namespace morvane {
@@ -66,7 +67,7 @@ Completion testCondition(StatementContext& ctx) {
   InterpreterState& s = ctx.state;
   const ProgramChars& chars = s.programChars;
   // 1. THEN.
-  const Position then = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "THEN");
+  const Position then = FindWord(chars, ctx.argumentStart, ctx.lastPosition, clause::Then);
   if (then == 0) return ctx.fail(msg::WhereIsThen);
   // 2. A single-line IF goes on after THEN on the same editor line.
   const Position lineStart = s.lines.lineStart(s.currentLine);
@@ -147,9 +148,9 @@ Completion ExecuteForLoop(StatementContext& ctx) {
   // FOR var = start TO end [STEP step]
   ProgramChars& chars = s.programChars;
   // 1. TO and STEP.
-  const Position to = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "TO");
+  const Position to = FindWord(chars, ctx.argumentStart, ctx.lastPosition, clause::To);
   if (to == 0) return ctx.fail(msg::WhereIsTo);
-  const Position step = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "STEP");
+  const Position step = FindWord(chars, ctx.argumentStart, ctx.lastPosition, clause::Step);
   const Position endTo = step > 0 ? step - 1 : ctx.lastPosition;
 
   double v = 0;

@@ -6,13 +6,11 @@
 #include "core/Messages.h"
 #include "core/Variables.h"
 #include "exec/Evaluation.h"
+#include "exec/StatementKind.h"
 
 namespace morvane {
 
 namespace {
-
-constexpr std::array<std::string_view, 6> DeclarationTypes{"SINGLE", "DOUBLE", "LONG",
-                                                           "INTEGER", "STRING", "DIM"};
 
 // The first six characters of the declaration mode: the table declared into.
 std::string_view scopeOf(std::string_view keyword) {

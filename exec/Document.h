@@ -18,6 +18,7 @@
 namespace morvane {
 
 class DocumentHost;
+class RunObserver;
 
 struct Document {
   bool free = true;      // the slot holds no open window
@@ -48,6 +49,9 @@ struct Document {
   std::int32_t activeRuns = 0;
 
   DocumentHost* host = nullptr;
+  // Breakpoints and the variables view watch the window's runs through it
+  // (none in the headless runner).
+  RunObserver* observer = nullptr;
 };
 
 }  // namespace morvane

@@ -12,6 +12,7 @@
 #include "exec/Host.h"
 #include "exec/InstructionFileStatements.h"
 #include "exec/ProcedureStatements.h"
+#include "exec/RunObserver.h"
 #include "exec/RunControlStatements.h"
 #include "exec/StatementContext.h"
 #include "exec/StatementKind.h"
@@ -21,11 +22,15 @@ namespace morvane {
 
 namespace {
 
-// A free run yields only before loop heads, jumps and program starts: every
-// loop iteration passes such a line, so loops stay interruptible.
-bool yieldsWhileRunning(std::string_view keyword) {
-  return keyword.starts_with("FOR ") || keyword.starts_with("DO") || keyword == "GOTO" ||
-         keyword.starts_with("EXECUTE") || keyword == "RUN";
+// A line that starts another program (in this window or another) always
+// lets the window system in first, as stepping does.
+bool startsAProgram(std::string_view keyword) { return keyword.starts_with("EXECUTE") || keyword == "RUN"; }
+
+// Whether the line loop yields before the current line: always while
+// stepping or waiting, and in a free run when the yield clock says so.
+bool yieldsBefore(const StatementContext& ctx) {
+  return ctx.document.runState != RunState::Running || startsAProgram(ctx.keyword) ||
+         ctx.workspace.yieldClock().lineDue();
 }
 
 Completion dispatch(StatementContext& ctx, StatementKind kind) {
@@ -119,11 +124,12 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
   StatementContext ctx{state, workspace, document};
   ctx.entryFlag = EntryFlag::AtEntry;
   ++document.activeRuns;
-  const bool yieldsAtEveryStatement = workspace.system().yieldPoints() == YieldPoints::EveryStatement;
+  const LevelWatch watch(ctx);
 
   for (;;) {
-    // 1. Read the line.
+    // 1. Read the line; the window's observer sees it before it runs.
     readLine(ctx);
+    ObserveLine(ctx);
 
     // 2. In single step the line is shown in the editor.
     if (document.runState == RunState::StepOne) highlightLine(ctx);
@@ -136,11 +142,8 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
     } else {
       bool stopped = false;
       do {
-        // 5. Yield before loop heads and jumps, and always while stepping.
-        if (document.runState != RunState::Running || yieldsAtEveryStatement ||
-            yieldsWhileRunning(ctx.keyword)) {
-          workspace.system().yield();
-        }
+        // 5. Yield when due (every line while stepping, by time in a free run).
+        if (yieldsBefore(ctx)) workspace.yieldToSystem();
         // 6. The window was closed meanwhile.
         if (document.free) {
           state.message.assign(msg::Deleted);

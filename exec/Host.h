@@ -3,10 +3,12 @@
 // workbench implements them with Qt widgets and its event loop; the headless
 // runner with standard input and output. The interpreter never sees either.
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "exec/YieldClock.h"
 #include "prepare/ProgramChars.h"
 
 namespace morvane {
@@ -52,12 +54,6 @@ class DocumentHost {
   virtual void setEditorText(std::string_view text) { (void)text; }
 };
 
-// Where a free run (F5) gives the system its turn.
-enum class YieldPoints {
-  LoopHeadsAndJumps,  // every loop passes one, so keys are seen in time
-  EveryStatement,     // for a host that counts or limits the steps of a run
-};
-
 // Services of the system, shared by every window.
 class SystemHost {
  public:
@@ -65,14 +61,12 @@ class SystemHost {
   // Lets the window system process pending events (keys and menu commands of
   // any window); they run nested inside the executor.
   virtual void yield() = 0;
-  // Single step yields before every statement whatever this answers.
-  virtual YieldPoints yieldPoints() const { return YieldPoints::LoopHeadsAndJumps; }
+  // How long a free run goes between yields (exec/YieldClock.h). A test
+  // host answers zero, so that a free run yields before every line.
+  virtual YieldClock::Clock::duration yieldInterval() const { return YieldClock::DefaultInterval; }
   virtual void sleepMilliseconds(std::int32_t milliseconds) = 0;
   // Sounds a tone; false when the system has no way to play it.
   [[nodiscard]] virtual bool tone(std::int32_t frequency, std::int32_t milliseconds) = 0;
-  // PRINT pauses a moment after each item it shows, so that a person sees
-  // the protocol grow. A host whose output nobody watches grow leaves it out.
-  virtual void pauseAfterPrintItem() { sleepMilliseconds(1); }
   // Asks the user for a line of text (INPUTBOX) and waits for the answer;
   // "" when nothing was typed or the question was cancelled.
   virtual std::string inputBox(std::string_view prompt, std::string_view caption) {

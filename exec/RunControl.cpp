@@ -6,6 +6,7 @@
 #include "exec/ExecuteStatement.h"
 #include "exec/Host.h"
 #include "exec/RunControlStatements.h"
+#include "exec/RunObserver.h"
 #include "exec/StatementContext.h"
 #include "prepare/Scanning.h"
 #include "prepare/StructureCheck.h"
@@ -314,9 +315,15 @@ void RunControl::runEditorProgram(Document& d) {
   LineTable lines(lineTableCapacity(editorText));
   // 3. Split and check.
   d.message = CheckProgramStructure(chars, lines);
+  if (!d.message.empty()) ReportStructureFault(d, d.message);
   // 4. A sound program runs with the editor locked.
   if (d.message.empty()) {
-    if (d.host != nullptr) d.host->setEditorLocked(true);
+    if (d.host != nullptr) {
+      d.host->setEditorLocked(true);
+      // The keys that step, pause and stop the run are the protocol's: it
+      // takes the focus, also from the editor where F5 or F8 was pressed.
+      if (d.host->protocolVisible()) d.host->focusProtocol();
+    }
     std::int32_t argCount = d.argCount;
     InterpreterState state{chars, lines, 1, d.message, d.resultValue, d.localTable,
                            d.argValues, argCount, m_windowIndex, m_workspace};

@@ -84,10 +84,10 @@ Completion ExecuteWait(StatementContext& ctx) {
   } else {
     s.resultValue = Value::fromDouble(0);
   }
-  SystemHost& system = ctx.workspace.system();
-  system.yield();
-  system.sleepMilliseconds(roundToLong(s.resultValue.number() * 1000));
-  system.yield();
+  Workspace& workspace = ctx.workspace;
+  workspace.yieldToSystem();
+  workspace.system().sleepMilliseconds(roundToLong(s.resultValue.number() * 1000));
+  workspace.yieldToSystem();
   s.message.clear();
   return ctx.nextLine();
 }

@@ -13,6 +13,7 @@
 #include "exec/Document.h"
 #include "exec/FileTable.h"
 #include "exec/Host.h"
+#include "exec/YieldClock.h"
 #include "graphics/DrawingState.h"
 
 namespace morvane {
@@ -20,13 +21,22 @@ namespace morvane {
 class Workspace final : public EngineServices {
  public:
   // Programs reach the files of the disk.
-  explicit Workspace(SystemHost& system) : m_system(system), m_files(fileSystem()) {}
+  explicit Workspace(SystemHost& system)
+      : m_system(system), m_yieldClock(system.yieldInterval()), m_files(fileSystem()) {}
   // Programs reach the files of the given file system, which outlives the
   // workspace.
   Workspace(SystemHost& system, FileSystem& fileSystem)
-      : EngineServices(fileSystem), m_system(system), m_files(fileSystem) {}
+      : EngineServices(fileSystem), m_system(system), m_yieldClock(system.yieldInterval()), m_files(fileSystem) {}
 
   SystemHost& system() { return m_system; }
+  // Lets the window system in (keys, menus, repaints); the free run's next
+  // yield is due one interval later. Every level of every window shares
+  // the one clock, as they share the one stack.
+  void yieldToSystem() {
+    m_system.yield();
+    m_yieldClock.restart();
+  }
+  YieldClock& yieldClock() { return m_yieldClock; }
   VariableTable& globals() { return m_globals; }
   SharedDrawingState& drawing() { return m_drawing; }
   // The open text files of every window and run; they are closed, and what
@@ -56,6 +66,7 @@ class Workspace final : public EngineServices {
 
  private:
   SystemHost& m_system;
+  YieldClock m_yieldClock;
   VariableTable m_globals;
   SharedDrawingState m_drawing;
   FileTable m_files;

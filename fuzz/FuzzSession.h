@@ -83,7 +83,8 @@ class FuzzSession final : public SystemHost {
 
   // SystemHost
   void yield() override;
-  YieldPoints yieldPoints() const override { return YieldPoints::EveryStatement; }
+  // A free run yields before every line, so each one counts against the budget.
+  YieldClock::Clock::duration yieldInterval() const override { return YieldClock::Clock::duration::zero(); }
   void sleepMilliseconds(std::int32_t) override {}
   bool tone(std::int32_t, std::int32_t) override { return true; }
   void pauseAfterPrintItem() override {}

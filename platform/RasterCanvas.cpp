@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QColor>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPen>
 
 #include "core/CodePageTable.h"
+#include "platform/FontSubstitutes.h"
+#include "platform/CanvasPainting.h"
 
 namespace morvane {
 
@@ -19,50 +18,11 @@ namespace {
 constexpr QImage::Format PictureFormat = QImage::Format_RGB32;
 constexpr double MetresPerInch = 0.0254;
 
-// A family no font configuration knows: what it resolves to is the fallback
-// for unknown names.
-const QString UnknownFamily = QStringLiteral("Morvane Unknown Family 7F3A");
-
 QImage whitePicture(QSize size) {
   QImage picture(size.expandedTo(QSize(1, 1)), PictureFormat);
   picture.fill(Qt::white);
   return picture;
 }
-
-QColor qtColour(ColourNumber colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
-
-Qt::PenStyle qtPenStyle(LineStyle style) {
-  switch (style) {
-    case LineStyle::Solid:
-      return Qt::SolidLine;
-    case LineStyle::Dash:
-      return Qt::DashLine;
-    case LineStyle::Dot:
-      return Qt::DotLine;
-    case LineStyle::DashDot:
-      return Qt::DashDotLine;
-    case LineStyle::DashDotDot:
-      return Qt::DashDotDotLine;
-  }
-  return Qt::SolidLine;
-}
-
-// Solid lines end round, so that joined segments of a wide pen meet without
-// notches; patterned lines end flat, so that their gaps stay open.
-QPen qtPen(const Stroke& stroke) {
-  QPen pen(qtColour(stroke.colour), std::max(stroke.width, 1), qtPenStyle(stroke.style));
-  const bool solid = stroke.style == LineStyle::Solid;
-  pen.setCapStyle(solid ? Qt::RoundCap : Qt::FlatCap);
-  pen.setJoinStyle(Qt::RoundJoin);
-  return pen;
-}
-
-QBrush qtBrush(const Fill& fill) {
-  if (fill.mode == FillMode::Transparent) return Qt::NoBrush;
-  return QBrush(qtColour(fill.colour));
-}
-
-QPointF qtPoint(PixelPoint p) { return QPointF(p.x, p.y); }
 
 }  // namespace
 
@@ -74,7 +34,7 @@ RasterCanvas::RasterCanvas(QSize size, double logicalDpi)
 void RasterCanvas::clear() {
   m_image.fill(Qt::white);
   paintBackground();
-  changed();
+  changed(PictureChange::Cleared);
 }
 
 void RasterCanvas::ensureSize(QSize size) {
@@ -86,14 +46,14 @@ void RasterCanvas::ensureSize(QSize size) {
   painter.drawImage(0, 0, m_image);
   painter.end();
   m_image = std::move(larger);
-  changed();
+  changed(PictureChange::Grown);
 }
 
 void RasterCanvas::setBackground(const QImage& picture) {
   m_background = picture.convertToFormat(PictureFormat);
   ensureSize(m_background.size());
   paintBackground();
-  changed();
+  changed(PictureChange::Pasted);
 }
 
 void RasterCanvas::removeBackground() { m_background = QImage(); }
@@ -110,8 +70,8 @@ void RasterCanvas::paintBackground() {
   painter.drawImage(0, 0, m_background);
 }
 
-void RasterCanvas::changed() {
-  if (m_changed) m_changed();
+void RasterCanvas::changed(PictureChange change) {
+  if (m_changed) m_changed(change);
 }
 
 // The image's own resolution decides how large a font's points are drawn.
@@ -127,39 +87,32 @@ void RasterCanvas::grow(PixelSize atLeast) {
 
 void RasterCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke) {
   QPainter painter(&m_image);
-  painter.setPen(qtPen(stroke));
-  painter.drawLine(qtPoint(from), qtPoint(to));
+  PaintLine(painter, from, to, stroke);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke,
                                  const Fill& fill) {
   QPainter painter(&m_image);
-  painter.setPen(qtPen(stroke));
-  painter.setBrush(qtBrush(fill));
-  painter.drawRect(QRectF(qtPoint(corner1), qtPoint(corner2)).normalized());
+  PaintRectangle(painter, corner1, corner2, stroke, fill);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
                                const Fill& fill) {
   QPainter painter(&m_image);
-  painter.setPen(qtPen(stroke));
-  painter.setBrush(qtBrush(fill));
-  painter.drawEllipse(qtPoint(centre), radiusX, radiusY);
+  PaintEllipse(painter, centre, radiusX, radiusY, stroke, fill);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 void RasterCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
   QPainter painter(&m_image);
-  QPen pen(qtColour(colour), std::max(width, 1), Qt::SolidLine, Qt::RoundCap);
-  painter.setPen(pen);
-  painter.drawPoint(qtPoint(at));
+  PaintPoint(painter, at, colour, width);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 TextExtent RasterCanvas::measureText(std::string_view text, const CanvasFont& font) {
@@ -169,40 +122,20 @@ TextExtent RasterCanvas::measureText(std::string_view text, const CanvasFont& fo
 
 void RasterCanvas::drawText(PixelPoint topLeft, std::string_view text, const CanvasFont& font,
                             ColourNumber colour) {
-  const QFont qfont = qtFont(font);
-  const QFontMetricsF metrics(qfont, &m_image);
   QPainter painter(&m_image);
-  painter.setFont(qfont);
-  painter.setPen(qtColour(colour));
-  painter.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), decodeText(text));
+  PaintText(painter, topLeft, text, font, colour);
   painter.end();
-  changed();
+  changed(PictureChange::Drawn);
 }
 
 bool RasterCanvas::hasFont(std::string_view name) {
-  const QString family = decodeText(name).trimmed();
-  if (family.isEmpty()) return false;
-  if (QFontDatabase::hasFamily(family)) return true;
-  // Not installed under this name: usable when the font configuration offers
-  // a substitute of its own for it rather than its general fallback.
-  if (m_fallbackFamily.isEmpty()) m_fallbackFamily = QFontInfo(QFont(UnknownFamily)).family();
-  return QFontInfo(QFont(family)).family() != m_fallbackFamily;
+  // Installed under this name, or put in its place by the font configuration
+  // (a metric-compatible substitute).
+  return FontNameAvailable(decodeText(name), QFontDatabase::families());
 }
 
-QFont RasterCanvas::qtFont(const CanvasFont& font) {
-  QFont qfont(decodeText(font.name));
-  if (font.size > 0) qfont.setPointSizeF(font.size);
-  qfont.setBold(font.bold);
-  qfont.setItalic(font.italic);
-  qfont.setUnderline(font.underline);
-  return qfont;
-}
+QFont RasterCanvas::qtFont(const CanvasFont& font) { return CanvasQtFont(font); }
 
-QString RasterCanvas::decodeText(std::string_view text) {
-  QString decoded;
-  decoded.reserve(static_cast<qsizetype>(text.size()));
-  for (const char c : text) decoded.append(QChar(CodePageCharacter(static_cast<unsigned char>(c))));
-  return decoded;
-}
+QString RasterCanvas::decodeText(std::string_view text) { return DecodeCanvasText(text); }
 
 }  // namespace morvane

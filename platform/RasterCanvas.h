@@ -24,9 +24,17 @@
 
 namespace morvane {
 
+// What changed the picture, for whoever shows it.
+enum class PictureChange {
+  Drawn,    // a drawing call painted on it
+  Cleared,  // everything drawn was erased
+  Grown,    // it became larger
+  Pasted,   // a picture was put in as its background
+};
+
 class RasterCanvas final : public Canvas {
  public:
-  using ChangeListener = std::function<void()>;
+  using ChangeListener = std::function<void(PictureChange)>;
 
   explicit RasterCanvas(QSize size = QSize(1, 1), double logicalDpi = DefaultLogicalDpi);
 
@@ -74,16 +82,13 @@ class RasterCanvas final : public Canvas {
 
  private:
   void paintBackground();
-  void changed();
+  void changed(PictureChange change);
   void applyResolution(QImage& picture) const;
 
   QImage m_image;
   QImage m_background;
   ChangeListener m_changed;
   double m_dpi = DefaultLogicalDpi;
-  // The family the font configuration falls back to for a name it does not
-  // know; found at the first font question.
-  QString m_fallbackFamily;
 };
 
 }  // namespace morvane

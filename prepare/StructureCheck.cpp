@@ -329,3 +329,20 @@ std::string CheckProgramStructure(const ProgramChars& chars, LineTable& lines) {
 }
 
 }  // namespace morvane
+
+namespace morvane {
+
+LineNumber FaultLineOf(std::string_view checkMessage) {
+  if (!checkMessage.starts_with(msg::LinePrefix)) return 0;
+  // The number text: a leading blank, then the digits.
+  std::size_t i = msg::LinePrefix.size();
+  while (i < checkMessage.size() && checkMessage[i] == ' ') ++i;
+  LineNumber line = 0;
+  for (; i < checkMessage.size() && isDigit(checkMessage[i]); ++i) {
+    if (line > 100'000'000) return 0;  // no editor holds that many lines
+    line = line * 10 + (checkMessage[i] - '0');
+  }
+  return line;
+}
+
+}  // namespace morvane

@@ -4,6 +4,7 @@
 // and fills BlockLink, through which the executor jumps without searching.
 
 #include <string>
+#include <string_view>
 
 #include "prepare/LineTable.h"
 #include "prepare/ProgramChars.h"
@@ -13,5 +14,9 @@ namespace morvane {
 // Returns "" when the program is sound, else the first fault's message.
 // `lines` must be dimensioned by the caller (lineTableCapacity).
 std::string CheckProgramStructure(const ProgramChars& chars, LineTable& lines);
+
+// The editor line a message of the check names ("(Line  12): ..."), or 0
+// for a message that names none.
+LineNumber FaultLineOf(std::string_view checkMessage);
 
 }  // namespace morvane

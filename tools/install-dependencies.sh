@@ -9,7 +9,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev
-  qt6-base-dev fonts-liberation
+  qt6-base-dev qt6-svg-dev libfontconfig-dev fonts-liberation
+  # building the Debian packages and checking them (tests/package)
+  dpkg-dev desktop-file-utils appstream shared-mime-info lintian
+  # the fuzz targets (fuzz/): clang only recommends libFuzzer's runtime
   clang libclang-rt-14-dev
 )
 

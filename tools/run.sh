@@ -2,7 +2,9 @@
 # Installs what is missing, builds Morvane and starts the workbench with an
 # example program open (press F5 to run it). Files named as arguments are
 # opened instead. Without a display (no DISPLAY or WAYLAND_DISPLAY), the
-# example runs in the headless runner instead.
+# program runs in the headless runner instead, which writes what it prints
+# to the terminal and what it draws into a picture in the build folder
+# (build/NAME.png), and says where that is.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/tools/install-dependencies.sh"
@@ -14,5 +16,12 @@ fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$top/build/workbench/morvane" "$@"
 fi
+picture="$top/build/$(basename "${1%.*}").png"
 echo "No display: running $1 with the headless runner (morvane-run)." >&2
-exec "$top/build/cli/morvane-run" "$1"
+rm -f "$picture"
+status=0
+"$top/build/cli/morvane-run" --canvas "$picture" "$1" || status=$?
+if [ -f "$picture" ]; then
+  echo "What the program drew is in $picture" >&2
+fi
+exit "$status"

@@ -34,12 +34,13 @@ CanvasView::CanvasView(QWidget* parent) : QScrollArea(parent), m_picture(new Can
   // Centimetres and font points measure what they measure on this screen.
   m_canvas.setLogicalDpi(logicalDpiX());
   m_picture->resize(m_canvas.size());
-  m_canvas.setChangeListener([this] { pictureChanged(); });
+  m_canvas.setChangeListener([this](PictureChange change) { pictureChanged(change); });
 }
 
-void CanvasView::pictureChanged() {
+void CanvasView::pictureChanged(PictureChange change) {
   if (m_picture->size() != m_canvas.size()) m_picture->resize(m_canvas.size());
   m_picture->update();
+  if (change == PictureChange::Drawn) Q_EMIT drawnOn();
 }
 
 void CanvasView::resizeEvent(QResizeEvent* event) {

@@ -12,6 +12,10 @@ constexpr double HideEditorAbove = 0.91;
 constexpr double CanvasOnlyAtMost = 0.01;
 constexpr double SmallestTextShare = 0.01;
 constexpr double LargestTextShare = 0.99;
+// A canvas narrower than this share of the window shows too little of a
+// drawing; the text share that gives it half the window instead.
+constexpr double NarrowCanvasShare = 0.1;
+constexpr double RevealedTextShare = 0.5;
 
 int rounded(double value) { return static_cast<int>(std::lround(value)); }
 
@@ -98,12 +102,23 @@ bool DocumentLayout::drag(Splitter splitter, QSize inner, QPoint point) {
       // or at 0.99.
       const double share = std::clamp(point.x() / w, SmallestTextShare, LargestTextShare);
       m_textShare = share;
+      m_canvasWidthSettled = true;
       return true;
     }
     case Splitter::None:
       return false;
   }
   return false;
+}
+
+bool DocumentLayout::revealCanvas(QSize inner) {
+  const double w = inner.width();
+  if (m_canvasWidthSettled || w <= 0) return false;
+  const double canvasWidth = w - (w * m_textShare + HalfGap);
+  if (canvasWidth >= w * NarrowCanvasShare) return false;
+  m_textShare = RevealedTextShare;
+  m_canvasWidthSettled = true;
+  return true;
 }
 
 }  // namespace morvane

@@ -4,7 +4,9 @@
 // fractions decide it: the protocol's share of the height and the text
 // panes' share of the width. Dragging the gaps between the panes changes
 // them; a protocol share below 0.09 hides the protocol, one above 0.91 the
-// editor, and a text share of 0.01 or less leaves only the canvas.
+// editor, and a text share of 0.01 or less leaves only the canvas. A new
+// window's canvas is a narrow strip; the first drawing on it widens it to
+// half the window, unless the user has set its width.
 
 #include <QPoint>
 #include <QRect>
@@ -52,9 +54,17 @@ class DocumentLayout {
   // leave its range and nothing changed.
   bool drag(Splitter splitter, QSize inner, QPoint point);
 
+  // Something was drawn on the canvas. A canvas narrower than a tenth of the
+  // window would hide it, so the canvas gap moves to the middle. This
+  // happens once: afterwards, as after the user dragged the gap, the width
+  // stays as it is. True when the layout changed.
+  bool revealCanvas(QSize inner);
+  bool canvasWidthSettled() const { return m_canvasWidthSettled; }
+
  private:
   double m_protocolShare = InitialProtocolShare;
   double m_textShare = InitialTextShare;
+  bool m_canvasWidthSettled = false;
 };
 
 }  // namespace morvane

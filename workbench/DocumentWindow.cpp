@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "exec/Workspace.h"
@@ -28,6 +29,13 @@
 #include "workbench/SettingsStore.h"
 #include "workbench/StatusStrip.h"
 #include "workbench/WorkbenchTexts.h"
+#include "workbench/debug/BreakpointLines.h"
+#include "workbench/debug/DebugSession.h"
+#include "workbench/debug/VariablesView.h"
+#include "workbench/editor/LineNumberGutter.h"
+#include "workbench/editor/SyntaxColouring.h"
+#include "workbench/export/PictureExport.h"
+#include "workbench/help/KeywordAtCaret.h"
 
 namespace morvane {
 
@@ -36,6 +44,8 @@ namespace {
 // How often a closed window looks whether a run started elsewhere has let
 // go of its document.
 constexpr int UnwindCheckMilliseconds = 20;
+// The gap between the protocol and the Variables pane beside it.
+constexpr int VariablesGap = 6;
 
 DocumentLayout layoutFor(WindowLayout mode) {
   switch (mode) {
@@ -55,6 +65,14 @@ QAction* makeAction(QObject* owner, const char* name, const QString& text) {
   return action;
 }
 
+// Every document window carries its own copy of the menus, and all of them
+// live in the one main frame: a key works in the window that has the focus.
+void giveShortcut(QWidget* window, QAction* action, const QKeySequence& keys) {
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  window->addAction(action);
+}
+
 // The pattern for Save As from a file name: "*." and its extension, or "*.*".
 QString patternFor(const QString& fileName) {
   const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
@@ -72,6 +90,11 @@ DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, Wi
       m_protocol(new ProtocolBox(this)),
       m_canvasView(new CanvasView(this)),
       m_status(new StatusStrip(this)),
+      m_breakpoints(new BreakpointLines(this)),
+      m_gutter(new LineNumberGutter(*m_editor, *m_breakpoints)),
+      m_colouring(new SyntaxColouring(m_editor->document())),
+      m_debug(new DebugSession(*m_breakpoints, this)),
+      m_variables(new VariablesView(this)),
       m_unwindCheck(new QTimer(this)),
       m_layout(layoutFor(mode)) {
   setObjectName(QStringLiteral("frmNotePad"));
@@ -98,12 +121,17 @@ DocumentWindow::DocumentWindow(Workspace& workspace, SettingsStore& settings, Wi
     if (!m_unloaded) document().changed = true;
   });
   connect(m_canvasView, &CanvasView::pointerEntered, this, [this] { unsetCursor(); });
+  connect(m_canvasView, &CanvasView::drawnOn, this, &DocumentWindow::showCanvasDrawnOn);
   m_canvasView->installEventFilter(this);
   m_unwindCheck->setInterval(UnwindCheckMilliseconds);
   connect(m_unwindCheck, &QTimer::timeout, this, [this] { m_session->checkUnwound(); });
 
+  setUpDebugging();
+
   setCaption(texts::noNameCaption(m_slot), false);
   createActions();
+  createDebugActions();
+  setProtocolWordWrap(m_wordWrapAction->isChecked());
   setTabOrder(m_protocol, m_editor);
   m_status->showReadout(ReadoutAt(QString(), 0));
   m_settingUp = false;
@@ -116,6 +144,7 @@ DocumentWindow::~DocumentWindow() {
   if (!m_unloaded) m_workspace.closeDocument(m_slot);
   Document& d = m_workspace.document(m_slot);
   if (d.host == m_host.get()) d.host = nullptr;
+  if (d.observer == m_debug) d.observer = nullptr;
 }
 
 Document& DocumentWindow::document() { return m_workspace.document(m_slot); }
@@ -172,7 +201,14 @@ void DocumentWindow::createActions() {
   connect(deleteAction, &QAction::triggered, this, &DocumentWindow::deleteFile);
   QAction* exitAction = makeAction(this, "mnuFExit", tr(texts::MenuExit));
   connect(exitAction, &QAction::triggered, this, &DocumentWindow::exitRequested);
+  QAction* exportAction = makeAction(this, "mnuFExportPicture", tr(texts::MenuExportPicture));
+  connect(exportAction, &QAction::triggered, this, &DocumentWindow::exportPicture);
   m_fileMenu->addActions({newAction, openAction, closeAction, saveAction, saveAsAction, deleteAction});
+  m_fileMenu->addSeparator();
+  m_fileMenu->addAction(exportAction);
+  giveShortcut(this, newAction, QKeySequence::New);
+  giveShortcut(this, openAction, QKeySequence::Open);
+  giveShortcut(this, saveAction, QKeySequence::Save);
   m_recentSeparator = m_fileMenu->addSeparator();
   for (int k = 1; k <= RecentFiles::MaxEntries; ++k) {
     auto* recent = new QAction(this);
@@ -215,6 +251,7 @@ void DocumentWindow::createActions() {
     m_editor->setFocus(Qt::OtherFocusReason);
   });
   m_editMenu->addActions({undoAction, cutAction, copyAction, pasteAction, deleteTextAction});
+  giveShortcut(this, undoAction, QKeySequence::Undo);
   m_editMenu->addSeparator();
   m_editMenu->addActions({graficCopyAction, graficPasteAction, graficDeleteAction});
   m_editMenu->addSeparator();
@@ -230,6 +267,8 @@ void DocumentWindow::createActions() {
   QAction* replaceNextAction = makeAction(this, "mnuSReplaceNext", tr(texts::MenuReplaceNext));
   connect(replaceNextAction, &QAction::triggered, this, &DocumentWindow::replaceNextRequested);
   m_searchMenu->addActions({findAction, findNextAction, replaceNextAction});
+  giveShortcut(this, findAction, QKeySequence::Find);
+  giveShortcut(this, findNextAction, QKeySequence(Qt::Key_F3));
 
   // Execute: the same key codes as the keys, with Shift 1.
   m_executeMenu = new QMenu(tr(texts::MenuExecute), this);
@@ -257,6 +296,11 @@ void DocumentWindow::createActions() {
   m_toolbarAction->setCheckable(true);
   connect(m_toolbarAction, &QAction::triggered, this, &DocumentWindow::toolbarToggleRequested);
   m_optionsMenu->addAction(m_toolbarAction);
+  m_wordWrapAction = makeAction(this, "mnuOWordWrap", tr(texts::MenuProtocolWordWrap));
+  m_wordWrapAction->setCheckable(true);
+  m_wordWrapAction->setChecked(m_settings.protocolWordWrap());
+  connect(m_wordWrapAction, &QAction::triggered, this, &DocumentWindow::protocolWordWrapRequested);
+  m_optionsMenu->addAction(m_wordWrapAction);
   m_optionsMenu->addSeparator();
   m_fontNameMenu = m_optionsMenu->addMenu(tr(texts::MenuFontName));
   m_fontNameMenu->setObjectName(QStringLiteral("mnuFontName"));
@@ -297,6 +341,17 @@ void DocumentWindow::createActions() {
   m_windowListSeparator = m_windowMenu->addSeparator();
   connect(m_windowMenu, &QMenu::aboutToShow, this, &DocumentWindow::fillWindowList);
 
+  // Help: the language reference, at the entry of the word under the caret.
+  m_helpMenu = new QMenu(tr(texts::MenuHelp), this);
+  m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* referenceAction = makeAction(this, "mnuHReference", tr(texts::MenuLanguageReference));
+  connect(referenceAction, &QAction::triggered, this, [this] {
+    const QTextCursor caret = m_editor->textCursor();
+    Q_EMIT helpRequested(KeywordsAtCaret(caret.block().text(), caret.positionInBlock()));
+  });
+  giveShortcut(this, referenceAction, QKeySequence::HelpContents);
+  m_helpMenu->addAction(referenceAction);
+
   // About
   m_aboutAction = makeAction(this, "mnuAbout", tr(texts::MenuAbout));
   connect(m_aboutAction, &QAction::triggered, this, &DocumentWindow::aboutRequested);
@@ -315,7 +370,7 @@ void DocumentWindow::fillFontMenu() {
 }
 
 QList<QMenu*> DocumentWindow::menus() const {
-  return {m_fileMenu, m_editMenu, m_searchMenu, m_executeMenu, m_optionsMenu, m_windowMenu};
+  return {m_fileMenu, m_editMenu, m_searchMenu, m_executeMenu, m_optionsMenu, m_windowMenu, m_helpMenu};
 }
 
 void DocumentWindow::showRecentFiles(const QStringList& paths) {
@@ -333,6 +388,11 @@ void DocumentWindow::showRecentFiles(const QStringList& paths) {
 }
 
 void DocumentWindow::setToolbarChecked(bool checked) { m_toolbarAction->setChecked(checked); }
+
+void DocumentWindow::setProtocolWordWrap(bool wrap) {
+  m_wordWrapAction->setChecked(wrap);
+  m_protocol->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
 
 // ---- Fonts ----------------------------------------------------------------------------------
 
@@ -379,7 +439,29 @@ void DocumentWindow::applyLayout() {
   m_editor->setGeometry(m_panes.editor);
   m_canvasView->setGeometry(m_panes.canvas);
   m_protocol->setVisible(m_panes.protocolShown);
+  // The Variables pane takes the right part of the protocol's place.
+  const bool variablesShown = m_variablesAction != nullptr && m_variablesAction->isChecked() && m_panes.protocolShown;
+  if (variablesShown) {
+    const QRect place = m_panes.protocol;
+    const int protocolWidth = place.width() * 11 / 20;
+    m_protocol->setGeometry(place.left(), place.top(), protocolWidth, place.height());
+    m_variables->setGeometry(place.left() + protocolWidth + VariablesGap, place.top(),
+                             place.width() - protocolWidth - VariablesGap, place.height());
+  }
+  m_variables->setVisible(variablesShown);
   m_editor->setVisible(m_panes.editorShown);
+}
+
+// A drawing on a canvas too narrow to see it widens the canvas, once. The
+// panes move after the drawing call has returned, at the run's next yield
+// or when it ends.
+void DocumentWindow::showCanvasDrawnOn() {
+  if (m_layout.canvasWidthSettled() || m_canvasRevealPending) return;
+  m_canvasRevealPending = true;
+  QTimer::singleShot(0, this, [this] {
+    m_canvasRevealPending = false;
+    if (m_layout.revealCanvas(size())) applyLayout();
+  });
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent* event) {
@@ -452,6 +534,18 @@ void DocumentWindow::loadProgram(const QString& path, const ProgramText& program
   document().changed = false;
 }
 
+void DocumentWindow::restoreText(const QString& caption, bool hasFile, const QString& text,
+                                 const ProgramFileFormat& format) {
+  setCaption(caption, hasFile);
+  m_format = format;
+  m_editor->setProgramText(text);
+  m_editor->noteClick();
+  m_editor->moveCursor(QTextCursor::Start);
+  document().changed = true;
+}
+
+QString DocumentWindow::programToKeep() const { return m_host->program(); }
+
 bool DocumentWindow::save() {
   // 1. A window without a file asks for a name first.
   if (!m_hasFile) return saveAs();
@@ -494,7 +588,7 @@ bool DocumentWindow::saveAs() {
     const MessageBoxAnswer answer =
         MessageBox::ask(this, {texts::tr(texts::TitleAttention), texts::fileExists(ShortenedName(chosen)),
                                {texts::tr(texts::ButtonOverwrite), texts::tr(texts::ButtonCancel)}, false,
-                               dialogFontSize()});
+                               dialogFontSize(), BoxButton::Command2});
     if (answer.icommand != BoxButton::Command1) return false;  // Cancel
   }
   // 3. The window takes the new name and is saved.
@@ -506,7 +600,8 @@ void DocumentWindow::deleteFile() {
   if (m_hasFile && QFileInfo::exists(caption())) {
     const MessageBoxAnswer answer =
         MessageBox::ask(this, {texts::tr(texts::TitleAttention), texts::deleteFile(ShortenedName(caption())),
-                               {texts::tr(texts::ButtonYes), texts::tr(texts::ButtonNo)}, false, dialogFontSize()});
+                               {texts::tr(texts::ButtonYes), texts::tr(texts::ButtonNo)}, false, dialogFontSize(),
+                           BoxButton::Command2});
     if (answer.icommand == BoxButton::Command1 && QFile::remove(caption())) {  // Yes
       // The file is gone: there is nothing left to save.
       document().changed = false;
@@ -616,11 +711,19 @@ void DocumentWindow::graficPaste() {
 }
 
 void DocumentWindow::graficDelete() {
-  RasterCanvas& canvas = m_canvasView->canvas();
-  canvas.removeBackground();
-  canvas.clear();
+  m_canvasView->canvas().removeBackground();
+  // Through the record, which then starts a new drawing.
+  m_canvasView->drawing().clear();
   document().canvasSettings.reset(EncodeCodePage(m_font.name), m_font.size);
   m_workspace.drawing().reset();
+}
+
+void DocumentWindow::exportPicture() {
+  // The dialog suggests the program's name with ".png" beside its file.
+  const QFileInfo program(caption());
+  const QString directory = m_hasFile ? program.absolutePath() : QDir::currentPath();
+  const QString suggested = QDir(directory).filePath(program.completeBaseName() + QStringLiteral(".png"));
+  ExportPicture(this, m_canvasView->drawing(), m_canvasView->canvas(), suggested, dialogFontSize());
 }
 
 }  // namespace morvane

@@ -24,7 +24,12 @@ class QTimer;
 
 namespace morvane {
 
+class BreakpointLines;
 class CanvasView;
+class DebugSession;
+class LineNumberGutter;
+class SyntaxColouring;
+class VariablesView;
 class ProgramEditor;
 class ProtocolBox;
 class RunSession;
@@ -55,6 +60,13 @@ class DocumentWindow final : public QWidget {
 
   // Shows a program read from `path`; the window counts as unchanged.
   void loadProgram(const QString& path, const ProgramText& program);
+  // Shows a text kept from a crashed run, under the caption it had; the
+  // window counts as changed.
+  void restoreText(const QString& caption, bool hasFile, const QString& text, const ProgramFileFormat& format);
+  // The text to keep for a crash: the editor's, or, while RUN shows an
+  // instruction file there, the program that called it.
+  QString programToKeep() const;
+  const ProgramFileFormat& fileFormat() const { return m_format; }
 
   // The file commands. Each answers whether the text reached its file.
   bool save();
@@ -77,11 +89,25 @@ class DocumentWindow final : public QWidget {
   QAction* aboutAction() const { return m_aboutAction; }
   void showRecentFiles(const QStringList& paths);
   void setToolbarChecked(bool checked);
+  // Options > Protocol Word Wrap: long protocol lines wrap at the pane's edge.
+  void setProtocolWordWrap(bool wrap);
 
   ProgramEditor* editor() const { return m_editor; }
   ProtocolBox* protocol() const { return m_protocol; }
   CanvasView* canvasView() const { return m_canvasView; }
   StatusStrip* statusStrip() const { return m_status; }
+  BreakpointLines& breakpoints() const { return *m_breakpoints; }
+  LineNumberGutter* gutter() const { return m_gutter; }
+  SyntaxColouring* colouring() const { return m_colouring; }
+  DebugSession& debugSession() const { return *m_debug; }
+  VariablesView* variablesView() const { return m_variables; }
+  // Shows or hides the Variables pane beside the protocol.
+  void showVariablesView(bool shown);
+
+  // The debugging commands of the Execute menu.
+  void toggleBreakpointAtCaret();
+  void stepOver();
+  void runToCursor();
   const DocumentLayout& layoutFractions() const { return m_layout; }
   const DocumentFont& documentFont() const { return m_font; }
   // The text pane the clipboard commands act on: the one that last had
@@ -105,6 +131,11 @@ class DocumentWindow final : public QWidget {
   void fileSaved(const QString& path);
   // The recent-files list must be validated and shown again.
   void recentFilesOutdated();
+  // Options > Protocol Word Wrap was chosen: the frame switches every window.
+  void protocolWordWrapRequested();
+  // Help > Language Reference (F1), with the keywords the editor's caret
+  // may stand on, the likeliest first.
+  void helpRequested(const QStringList& keywords);
   // The window was closed (its slot is free).
   void unloaded(morvane::DocumentWindow* window);
 
@@ -119,15 +150,19 @@ class DocumentWindow final : public QWidget {
 
  private:
   void createActions();
+  void createDebugActions();
+  void setUpDebugging();
   void fillWindowList();
   void fillFontMenu();
   void applyLayout();
+  void showCanvasDrawnOn();
   void setCaption(const QString& caption, bool hasFile);
   void unload();
   void finishUnload();
   void graficCopy();
   void graficPaste();
   void graficDelete();
+  void exportPicture();
   void chooseFont(const QString& name);
   void chooseFontSize(int size);
   void restoreFontDefaults();
@@ -140,6 +175,12 @@ class DocumentWindow final : public QWidget {
   ProtocolBox* m_protocol;
   CanvasView* m_canvasView;
   StatusStrip* m_status;
+  BreakpointLines* m_breakpoints;
+  LineNumberGutter* m_gutter;
+  SyntaxColouring* m_colouring;
+  DebugSession* m_debug;
+  VariablesView* m_variables;
+  QAction* m_variablesAction = nullptr;
   DocumentFont m_font;
   std::unique_ptr<NotePadHost> m_host;
   std::int32_t m_slot = 0;
@@ -150,6 +191,7 @@ class DocumentWindow final : public QWidget {
   PaneLayout m_panes;
   bool m_settingUp = true;  // no layout until the window is complete
   Splitter m_dragging = Splitter::None;
+  bool m_canvasRevealPending = false;  // a drawing's check of the canvas width waits
 
   bool m_hasFile = false;
   ProgramFileFormat m_format;
@@ -165,6 +207,8 @@ class DocumentWindow final : public QWidget {
   QAction* m_windowListSeparator = nullptr;  // the open windows follow it
   QAction* m_aboutAction = nullptr;
   QAction* m_toolbarAction = nullptr;
+  QAction* m_wordWrapAction = nullptr;
+  QMenu* m_helpMenu = nullptr;
   QList<QAction*> m_recentFileActions;
   QAction* m_recentSeparator = nullptr;
 };

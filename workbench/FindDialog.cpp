@@ -1,5 +1,7 @@
 #include "workbench/FindDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "workbench/EditorSearchTarget.h"
@@ -27,6 +31,25 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
 }
 
 int indexOf(SearchDirection direction) { return static_cast<int>(direction); }
+
+// The pixels QLineEdit keeps between its frame and its text, on each side.
+constexpr int LineEditTextMargin = 2;
+// The largest line and column the message line makes room for.
+constexpr qint64 LargestPosition = 99999;
+
+// The width a line edit needs to show this text whole, frame included.
+int lineEditWidthFor(const QLineEdit& line, const QString& text) {
+  QStyleOptionFrame option;
+  option.initFrom(&line);
+  option.lineWidth = line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &line);
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  const QMargins margins = line.textMargins() + line.contentsMargins();
+  const QSize contents(line.fontMetrics().horizontalAdvance(text) + 2 * LineEditTextMargin + margins.left() +
+                           margins.right(),
+                       line.sizeHint().height());
+  return line.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &line).width();
+}
 
 }  // namespace
 
@@ -100,6 +123,7 @@ FindDialog::FindDialog(TextSearch& search, EditorLookup activeEditor, const Appe
   buttons->addStretch(1);
   grid->addLayout(buttons, 3, 2, 3, 1);
   grid->setColumnStretch(1, 1);
+  keepMessagesAndButtonsInPlace();
 
   connect(m_find, &QPushButton::clicked, this, &FindDialog::find);
   connect(m_replace, &QPushButton::clicked, this, &FindDialog::replace);
@@ -116,6 +140,31 @@ FindDialog::FindDialog(TextSearch& search, EditorLookup activeEditor, const Appe
   showDirection(m_search.state().direction);
   m_find->setEnabled(false);
   m_replace->setEnabled(false);
+}
+
+// The message line is wide enough for every message it shows, and the
+// buttons are as wide as the longest caption the Replace button takes, so
+// that a caption changing between "Replace" and "Find and Replace" moves
+// nothing.
+void FindDialog::keepMessagesAndButtonsInPlace() {
+  int messageWidth = 0;
+  for (const QString& message : {texts::foundAt(LargestPosition, LargestPosition),
+                                 texts::occurrences(LargestPosition), texts::tr(texts::UnableToFind)}) {
+    messageWidth = std::max(messageWidth, lineEditWidthFor(*m_messageLine, message));
+  }
+  m_messageLine->setMinimumWidth(messageWidth);
+
+  const QString replaceCaption = m_replace->text();
+  int buttonWidth = 0;
+  for (const char* caption : {texts::ButtonReplace, texts::ButtonFindAndReplace}) {
+    m_replace->setText(texts::tr(caption));
+    buttonWidth = std::max(buttonWidth, m_replace->sizeHint().width());
+  }
+  m_replace->setText(replaceCaption);
+  for (QPushButton* b : {m_find, m_replace, m_oops, m_cancel}) {
+    buttonWidth = std::max(buttonWidth, b->sizeHint().width());
+  }
+  for (QPushButton* b : {m_find, m_replace, m_oops, m_cancel}) b->setMinimumWidth(buttonWidth);
 }
 
 void FindDialog::prepare() {

@@ -55,6 +55,7 @@ class FindDialog final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void keepMessagesAndButtonsInPlace();
   void countOccurrences();
   void showDirection(SearchDirection direction);
   void replaceCaptionIfSelected();

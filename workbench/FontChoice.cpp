@@ -1,15 +1,8 @@
 #include "workbench/FontChoice.h"
 
-#include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
 
 namespace morvane {
-
-namespace {
-// A name no font has, to learn what unknown names fall back to.
-constexpr char UnknownFamily[] = "Morvane No Such Font";
-}  // namespace
 
 const QStringList& FontCandidates() {
   static const QStringList candidates{
@@ -23,22 +16,14 @@ const QStringList& FontCandidates() {
   return candidates;
 }
 
-QStringList InstalledCandidates(const QStringList& installedFamilies,
-                                const std::function<QString(const QString&)>& resolve) {
-  const QString fallback = resolve(QString::fromLatin1(UnknownFamily));
+QStringList InstalledCandidates(const QStringList& installedFamilies, const SubstituteLookup& substitutesOf) {
   QStringList offered;
   for (const QString& candidate : FontCandidates()) {
-    const bool installed = installedFamilies.contains(candidate, Qt::CaseInsensitive);
-    const QString shownWith = resolve(candidate);
-    if (installed || shownWith.compare(fallback, Qt::CaseInsensitive) != 0) offered.append(candidate);
+    if (FontNameAvailable(candidate, installedFamilies, substitutesOf)) offered.append(candidate);
   }
   return offered;
 }
 
-QStringList InstalledFontCandidates() {
-  return InstalledCandidates(QFontDatabase::families(), [](const QString& name) {
-    return QFontInfo(QFont(name)).family();
-  });
-}
+QStringList InstalledFontCandidates() { return InstalledCandidates(QFontDatabase::families(), ConfiguredSubstitutes); }
 
 }  // namespace morvane

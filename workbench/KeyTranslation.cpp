@@ -6,14 +6,19 @@ namespace morvane {
 
 namespace {
 
-std::optional<KeyCode> keyCodeOf(int key, Qt::KeyboardModifiers modifiers) {
+// The X11 keysym of the Break key (XK_Break): Ctrl+Pause on a PC keyboard.
+// Qt gives it no key of its own (the key is 0), so it is known by its symbol.
+constexpr quint32 BreakKeysym = 0xFF6B;
+
+std::optional<KeyCode> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, quint32 nativeKey) {
+  if (nativeKey == BreakKeysym) return KeyCode::CtrlBreak;
   switch (key) {
     case Qt::Key_F5:
       return KeyCode::F5Run;
     case Qt::Key_F8:
       return KeyCode::F8Go;
     case Qt::Key_Pause:
-      // Ctrl+Pause is the Break key.
+      // Ctrl+Pause is the Break key (where the keymap does not make it Break).
       return modifiers.testFlag(Qt::ControlModifier) ? KeyCode::CtrlBreak : KeyCode::Pause;
     case Qt::Key_Cancel:
       return KeyCode::CtrlBreak;
@@ -43,9 +48,9 @@ constexpr int CtrlQ = static_cast<int>(KeyAscii::CtrlQ);
 
 }  // namespace
 
-TranslatedKey TranslateKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+TranslatedKey TranslateKey(int key, Qt::KeyboardModifiers modifiers, const QString& text, quint32 nativeKey) {
   TranslatedKey out;
-  out.keyDown = keyCodeOf(key, modifiers);
+  out.keyDown = keyCodeOf(key, modifiers, nativeKey);
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     out.keyPress = static_cast<int>(KeyAscii::Enter);
   } else if (key == Qt::Key_Backspace) {

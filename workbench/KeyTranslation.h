@@ -16,9 +16,11 @@ struct TranslatedKey {
   std::optional<int> keyPress;     // Text2_KeyPress: a code-page byte, backspace, Enter, Ctrl+Q
 };
 
-TranslatedKey TranslateKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+// `nativeKey` is the key's symbol on the window system (the X11 keysym):
+// Ctrl+Pause arrives on X11 as the Break symbol, which Qt names no key.
+TranslatedKey TranslateKey(int key, Qt::KeyboardModifiers modifiers, const QString& text, quint32 nativeKey = 0);
 inline TranslatedKey TranslateKey(const QKeyEvent& event) {
-  return TranslateKey(event.key(), event.modifiers(), event.text());
+  return TranslateKey(event.key(), event.modifiers(), event.text(), event.nativeVirtualKey());
 }
 
 // The run keys, which reach the protocol's handler from any pane of the

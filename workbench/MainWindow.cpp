@@ -1,8 +1,11 @@
 #include "workbench/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -10,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 
 #include "exec/Workspace.h"
@@ -24,6 +28,8 @@
 #include "workbench/RunSession.h"
 #include "workbench/SettingsStore.h"
 #include "workbench/WorkbenchTexts.h"
+#include "workbench/help/HelpPane.h"
+#include "workbench/help/ReferenceFolder.h"
 
 namespace morvane {
 
@@ -90,8 +96,10 @@ void MainWindow::createActions() {
   m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
   QAction* newAction = makeAction(this, "mnuFNew", tr(texts::MenuNew));
   connect(newAction, &QAction::triggered, this, &MainWindow::newDocument);
+  newAction->setShortcut(QKeySequence::New);
   QAction* openAction = makeAction(this, "mnuFopen", tr(texts::MenuFrameOpen));
   connect(openAction, &QAction::triggered, this, &MainWindow::open);
+  openAction->setShortcut(QKeySequence::Open);
   QAction* exitAction = makeAction(this, "mnuFExit", tr(texts::MenuExit));
   // Exit asks every changed window first; a Cancel keeps the workbench open.
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
@@ -116,6 +124,13 @@ void MainWindow::createActions() {
   connect(m_toolbarAction, &QAction::triggered, this, [this] { setToolbarShown(!m_toolbar->isVisible()); });
   m_optionsMenu->addAction(m_toolbarAction);
   connect(m_optionsMenu, &QMenu::aboutToShow, this, [this] { m_toolbarAction->setChecked(m_toolbar->isVisible()); });
+
+  m_helpMenu = new QMenu(tr(texts::MenuHelp), this);
+  m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* referenceAction = makeAction(this, "mnuHReference", tr(texts::MenuLanguageReference));
+  referenceAction->setShortcut(QKeySequence::HelpContents);
+  connect(referenceAction, &QAction::triggered, this, [this] { showHelp(); });
+  m_helpMenu->addAction(referenceAction);
 
   m_aboutAction = makeAction(this, "mnuAbout", tr(texts::MenuAbout));
   connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
@@ -220,6 +235,7 @@ void MainWindow::updateMenus() {
   } else {
     bar->addMenu(m_fileMenu);
     bar->addMenu(m_optionsMenu);
+    bar->addMenu(m_helpMenu);
     bar->addAction(m_aboutAction);
   }
 }
@@ -291,6 +307,9 @@ DocumentWindow* MainWindow::createDocumentWindow(WindowLayout mode) {
     updateRecentFiles();
   });
   connect(d, &DocumentWindow::recentFilesOutdated, this, &MainWindow::updateRecentFiles);
+  connect(d, &DocumentWindow::protocolWordWrapRequested, this,
+          [this] { setProtocolWordWrap(!m_settings.protocolWordWrap()); });
+  connect(d, &DocumentWindow::helpRequested, this, &MainWindow::showHelp);
   connect(d, &DocumentWindow::unloaded, this, [this] {
     updateToolbarButtons();
     updateRecentFiles();
@@ -300,14 +319,22 @@ DocumentWindow* MainWindow::createDocumentWindow(WindowLayout mode) {
   window->setWindowIcon(ApplicationIcon());
   placeNewWindow(window);
   d->setToolbarChecked(m_toolbar->isVisible());
+  // Every window's File menu lists the recent files from the start, also one
+  // a program opens (EXECUTE, EXECUTEGRAFIC, EDIT).
+  d->showRecentFiles(m_recentFiles.entries());
   return d;
+}
+
+QSize MainWindow::newWindowSize() const {
+  const QSize inner = m_mdiArea->viewport()->size();
+  return {inner.width() * DocumentWidthPercent / 100, inner.height() * DocumentHeightPercent / 100};
 }
 
 // New windows take most of the frame and cascade by one percent each.
 void MainWindow::placeNewWindow(QMdiSubWindow* window) {
   const QSize inner = m_mdiArea->viewport()->size();
   const int upperBound = m_workspace.documentSlots();
-  window->resize(inner.width() * DocumentWidthPercent / 100, inner.height() * DocumentHeightPercent / 100);
+  window->resize(newWindowSize());
   window->move((upperBound - 1) * CascadeStepPercent * inner.width() / 100,
                (upperBound - 1) * CascadeStepPercent * inner.height() / 100);
 }
@@ -340,6 +367,13 @@ DocumentWindow* MainWindow::openFile(const QString& path) {
   if (d != nullptr) m_recentFiles.add(d->filePath());
   updateRecentFiles();
   return d;
+}
+
+void MainWindow::openRequestedFiles(const QStringList& paths) {
+  for (const QString& path : paths) openFile(path);
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
 }
 
 DocumentWindow* MainWindow::openDocumentFromPath(const QString& path, WindowLayout mode) {
@@ -381,17 +415,39 @@ void MainWindow::unloadDocument(std::int32_t slot) {
 
 // ---- Window menu ------------------------------------------------------------------------------------
 
+// The windows that Cascade and Tile arrange: shown and not minimised.
+QList<QMdiSubWindow*> MainWindow::arrangedWindows(QMdiArea::WindowOrder order) const {
+  QList<QMdiSubWindow*> shown;
+  for (QMdiSubWindow* window : m_mdiArea->subWindowList(order)) {
+    if (window->isVisible() && !window->isMinimized()) shown.append(window);
+  }
+  return shown;
+}
+
 void MainWindow::arrange(WindowArrangement arrangement) {
   switch (arrangement) {
-    case WindowArrangement::Cascade:
-      m_mdiArea->cascadeSubWindows();
+    case WindowArrangement::Cascade: {
+      // Each window the size a new one gets, each one title bar further to
+      // the right and down than the one behind it, so every title shows.
+      // (The area's own cascade sizes windows by their size hint, which a
+      // document window without a layout does not have: it left bare title
+      // bars.)
+      const QList<QMdiSubWindow*> shown = arrangedWindows(QMdiArea::StackingOrder);  // the frontmost last
+      if (shown.isEmpty()) return;
+      const QSize size = newWindowSize();
+      const int step = std::max(1, shown.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, shown.first()));
+      // Past the area's lower half, the cascade starts again at the top.
+      const int positions = std::max(1, m_mdiArea->viewport()->height() / 2 / step);
+      for (int i = 0; i < shown.size(); ++i) {
+        const int offset = (i % positions) * step;
+        shown[i]->showNormal();
+        shown[i]->setGeometry(QRect(QPoint(offset, offset), size));
+      }
       break;
+    }
     case WindowArrangement::TileHorizontally: {
       // One above the other, each the frame's full width.
-      QList<QMdiSubWindow*> shown;
-      for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (window->isVisible() && !window->isMinimized()) shown.append(window);
-      }
+      const QList<QMdiSubWindow*> shown = arrangedWindows(QMdiArea::CreationOrder);
       if (shown.isEmpty()) return;
       const QSize inner = m_mdiArea->viewport()->size();
       const int height = inner.height() / static_cast<int>(shown.size());
@@ -414,6 +470,36 @@ void MainWindow::arrange(WindowArrangement arrangement) {
       break;
     }
   }
+}
+
+void MainWindow::setProtocolWordWrap(bool wrap) {
+  m_settings.saveProtocolWordWrap(wrap);
+  for (DocumentWindow* d : documents()) d->setProtocolWordWrap(wrap);
+}
+
+// ---- Help ----------------------------------------------------------------------------------------------
+
+void MainWindow::showHelp(const QStringList& keywords) {
+  if (m_helpPane == nullptr) {
+    // Read once, when first asked for.
+    m_helpDock = new QDockWidget(texts::tr(texts::TitleHelp), this);
+    m_helpDock->setObjectName(QStringLiteral("helpDock"));
+    m_helpPane = new HelpPane(FindReferenceFolder(), m_helpDock);
+    m_helpDock->setWidget(m_helpPane);
+    addDockWidget(Qt::RightDockWidgetArea, m_helpDock);
+    resizeDocks({m_helpDock}, {width() / 2}, Qt::Horizontal);
+    connect(m_helpPane, &HelpPane::exampleChosen, this, [this](const QString& program) {
+      // A fresh copy of the example: nothing of the user's to save yet.
+      DocumentWindow* d = newDocument();
+      d->editor()->setProgramText(program);
+      d->editor()->noteClick();
+      d->document().changed = false;
+    });
+    m_helpPane->showStartPage();
+  }
+  m_helpDock->show();
+  m_helpDock->raise();
+  if (!keywords.isEmpty()) m_helpPane->showEntry(keywords);
 }
 
 void MainWindow::showAbout() {
@@ -492,6 +578,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_findDialog != nullptr) m_findDialog->close();
   writeSettings();
   event->accept();
+  Q_EMIT closedCleanly();
 }
 
 }  // namespace morvane

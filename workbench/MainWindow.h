@@ -5,6 +5,7 @@
 // menus take the menu bar while it is active.
 
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QPointer>
 
 #include "exec/KeyCode.h"
@@ -13,6 +14,7 @@
 #include "workbench/RecentFiles.h"
 #include "workbench/TextSearch.h"
 
+class QDockWidget;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
@@ -20,6 +22,7 @@ class QToolBar;
 
 namespace morvane {
 
+class HelpPane;
 class ImageButton;
 class SettingsStore;
 class Workspace;
@@ -40,6 +43,9 @@ class MainWindow final : public QMainWindow {
   DocumentWindow* openDocumentFromPath(const QString& path, WindowLayout mode = WindowLayout::Usual);
   // Opens a file as Open does, and enters it into the recent-files list.
   DocumentWindow* openFile(const QString& path);
+  // Files handed over by a later start of the workbench: each opens as
+  // openFile does, and the frame comes to the front.
+  void openRequestedFiles(const QStringList& paths);
 
   // Closes the window in this slot without the save question; a window
   // whose run is on the stack goes once the run has unwound.
@@ -63,6 +69,17 @@ class MainWindow final : public QMainWindow {
   void arrange(WindowArrangement arrangement);
   void setToolbarShown(bool shown);
   void showAbout();
+  // The language reference in the help dock, at the entry of the first of
+  // the keywords it knows, or at its start page.
+  void showHelp(const QStringList& keywords = {});
+  HelpPane* helpPane() const { return m_helpPane; }
+  void setProtocolWordWrap(bool wrap);
+  int dialogFontSize() const;
+
+ Q_SIGNALS:
+  // The frame closed with every window's question answered: nothing typed
+  // is left unsaved that the user did not discard.
+  void closedCleanly();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -75,7 +92,9 @@ class MainWindow final : public QMainWindow {
   void updateMenus();
   void updateToolbarButtons();
   DocumentWindow* createDocumentWindow(WindowLayout mode);
+  QSize newWindowSize() const;
   void placeNewWindow(QMdiSubWindow* window);
+  QList<QMdiSubWindow*> arrangedWindows(QMdiArea::WindowOrder order) const;
   int dialogFontSize() const;
   void runButton(KeyCode code);
 
@@ -95,6 +114,9 @@ class MainWindow final : public QMainWindow {
   QMenu* m_optionsMenu = nullptr;
   QAction* m_toolbarAction = nullptr;
   QAction* m_aboutAction = nullptr;
+  QMenu* m_helpMenu = nullptr;
+  QDockWidget* m_helpDock = nullptr;
+  HelpPane* m_helpPane = nullptr;
   QAction* m_recentSeparator = nullptr;
   QList<QAction*> m_recentFileActions;
 };

@@ -45,7 +45,7 @@ MessageBox::MessageBox(const MessageBoxRequest& request, QWidget* parent)
 
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch(1);
-  QPushButton* first = nullptr;
+  QPushButton* chosen = nullptr;
   for (int i = 0; i < MaxButtons; ++i) {
     auto* button = new QPushButton(this);
     button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
@@ -58,7 +58,8 @@ MessageBox::MessageBox(const MessageBoxRequest& request, QWidget* parent)
     }
     const auto pressed = static_cast<BoxButton>(i + 1);
     connect(button, &QPushButton::clicked, this, [this, pressed] { press(pressed); });
-    if (i == 0) first = button;
+    const bool shown = i < request.buttons.size();
+    if (i == 0 || (shown && pressed == request.defaultButton)) chosen = button;
   }
 
   auto* column = new QVBoxLayout(this);
@@ -68,12 +69,13 @@ MessageBox::MessageBox(const MessageBoxRequest& request, QWidget* parent)
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   // In input mode the input box takes the focus and Enter confirms;
-  // otherwise the first button does.
-  first->setDefault(true);
+  // otherwise the default button (the first, unless the caller chose
+  // another) has the focus.
+  chosen->setDefault(true);
   if (request.inputBox) {
     m_input->setFocus(Qt::OtherFocusReason);
   } else {
-    first->setFocus(Qt::OtherFocusReason);
+    chosen->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -13,17 +13,20 @@ class QPushButton;
 
 namespace morvane {
 
+// The button pressed: Command1 to Command3, or none when the box was closed
+// otherwise.
+enum class BoxButton : int { None = 0, Command1 = 1, Command2 = 2, Command3 = 3 };
+
 struct MessageBoxRequest {
   QString title;
   QString message;
   QStringList buttons;     // the captions of Command1, Command2, Command3
   bool inputBox = false;   // the input box shows, and takes the focus
   int fontSize = 12;       // the settings' "Size"
+  // The button Enter presses. A question whose first button destroys
+  // something (Delete, Overwrite) makes the harmless one the default.
+  BoxButton defaultButton = BoxButton::Command1;
 };
-
-// The button pressed: Command1 to Command3, or none when the box was closed
-// otherwise.
-enum class BoxButton : int { None = 0, Command1 = 1, Command2 = 2, Command3 = 3 };
 
 struct MessageBoxAnswer {
   BoxButton icommand = BoxButton::None;

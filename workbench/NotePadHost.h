@@ -3,6 +3,9 @@
 // as CR LF text in the code page, the editor's lock and highlight, the font,
 // the run lamp, the protocol box and the canvas.
 
+#include <optional>
+#include <string>
+
 #include <QString>
 
 #include "exec/Host.h"
@@ -39,12 +42,20 @@ class NotePadHost final : public DocumentHost {
   Canvas& canvas() override;
   void setEditorText(std::string_view text) override;
 
+  // The program of the window: while RUN shows an instruction file in the
+  // editor, the text the editor held before (exactly as typed).
+  QString program() const;
+
  private:
   ProgramEditor& m_editor;
   ProtocolBox& m_protocol;
   RunLamp& m_lamp;
   CanvasView& m_canvas;
   const DocumentFont& m_font;
+  // While RUN shows an instruction file: the editor's own text, and the
+  // same as the interpreter reads it (RUN gives that back at its end).
+  std::optional<QString> m_callerProgram;
+  std::string m_callerInterpreterText;
 };
 
 }  // namespace morvane

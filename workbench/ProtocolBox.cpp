@@ -37,21 +37,22 @@ ProtocolBox::ProtocolBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setTabChangesFocus(true);
   setContextMenuPolicy(Qt::NoContextMenu);
+  m_showHeldBack.setSingleShot(true);
+  m_showHeldBack.setInterval(0);
+  connect(&m_showHeldBack, &QTimer::timeout, this, &ProtocolBox::showHeldBack);
 }
 
 void ProtocolBox::protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit, std::string_view text) {
   const bool atEnd = protocol.cursor() == protocol.length();
   if (edit == ProtocolEdit::Inserted && atEnd) {
-    // Output and typing at the end of the protocol: append what came.
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    const QString added = shownText(text);
-    end.insertText(added);
-    m_shown += added.size();
-    placeCaret(protocol);
+    // Output and typing at the end of the protocol: append what came, at
+    // the next chance the window gets.
+    m_heldBack += shownText(text);
+    if (!m_showHeldBack.isActive()) m_showHeldBack.start();
     return;
   }
   if (edit == ProtocolEdit::Emptied && protocol.length() == 0) {
+    m_heldBack.clear();
     clear();
     m_shown = 0;
     placeCaret(protocol);
@@ -60,7 +61,19 @@ void ProtocolBox::protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit e
   showBuffer();
 }
 
+void ProtocolBox::showHeldBack() {
+  m_showHeldBack.stop();
+  if (m_heldBack.isEmpty()) return;
+  QTextCursor end(document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(m_heldBack);
+  m_shown += m_heldBack.size();
+  m_heldBack.clear();
+  if (m_buffer != nullptr) placeCaret(*m_buffer);
+}
+
 void ProtocolBox::showBuffer() {
+  showHeldBack();
   if (m_buffer == nullptr) return;
   const ProtocolBuffer& protocol = *m_buffer;
   const QString text = shownText(protocol.text());

@@ -5,6 +5,8 @@
 // through the handlers (typing, backspace, the caret keys, Enter).
 
 #include <QPlainTextEdit>
+#include <QString>
+#include <QTimer>
 
 #include "exec/KeyCode.h"
 #include "exec/ProtocolBuffer.h"
@@ -25,6 +27,8 @@ class ProtocolBox final : public QPlainTextEdit, public ProtocolView {
 
   // Shows the buffer again (Text2_KeyUp, Text2_Change).
   void showBuffer();
+  // Shows the output that is held back (see m_heldBack) now.
+  void showHeldBack();
 
  Q_SIGNALS:
   // Text2_KeyDown and Text2_KeyPress. A receiver may run a whole program.
@@ -42,6 +46,14 @@ class ProtocolBox final : public QPlainTextEdit, public ProtocolView {
   void placeCaret(const ProtocolBuffer& protocol);
 
   const ProtocolBuffer* m_buffer = nullptr;
+  // Output that reached the end of the protocol since the box last showed
+  // it. A program may print thousands of lines between two yields; adding
+  // each to the box and laying it out costs far more than the program's own
+  // work, so the lines are added together when the run next lets the window
+  // in (about every 15 ms, see exec/YieldClock.h) or when the key handler
+  // that ran returns.
+  QString m_heldBack;
+  QTimer m_showHeldBack;
   // The number of buffer characters the box shows: the buffer without its
   // CRs (each line end shows as one line break).
   qsizetype m_shown = 0;

@@ -12,6 +12,10 @@ QString sectionName(SettingsSection section) {
       return QString::fromLatin1(settings::FontSection);
     case SettingsSection::RecentFiles:
       return QString::fromLatin1(settings::RecentFilesSection);
+    case SettingsSection::Editor:
+      return QString::fromLatin1(settings::EditorSection);
+    case SettingsSection::Protocol:
+      return QString::fromLatin1(settings::ProtocolSection);
   }
   return {};
 }
@@ -62,5 +66,22 @@ void SettingsStore::saveFontSize(int points) {
 QString SettingsStore::recentFileKey(int k) { return QString::fromLatin1(settings::RecentFilePrefix) + QString::number(k); }
 
 void SettingsStore::sync() { m_settings->sync(); }
+
+bool SettingsStore::syntaxColouring() const {
+  return read(SettingsSection::Editor, QString::fromLatin1(settings::SyntaxColouring), QStringLiteral("1")) !=
+         QLatin1String("0");
+}
+
+void SettingsStore::saveSyntaxColouring(bool on) {
+  save(SettingsSection::Editor, QString::fromLatin1(settings::SyntaxColouring), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool SettingsStore::protocolWordWrap() const {
+  return read(SettingsSection::Protocol, QString::fromLatin1(settings::WordWrap)) == QLatin1String("1");
+}
+
+void SettingsStore::saveProtocolWordWrap(bool wrap) {
+  save(SettingsSection::Protocol, QString::fromLatin1(settings::WordWrap), wrap ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
 }  // namespace morvane

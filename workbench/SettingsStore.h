@@ -1,7 +1,7 @@
 #pragma once
 // The per-user settings of the workbench: application "Morvane", section
 // "Font" with the editor font's "Name" and "Size", section "Recent Files"
-// with "RecentFile1" to "RecentFile9". A missing setting is never an error:
+// with "RecentFile1" to "RecentFile9", section "Protocol" with "WordWrap". A missing setting is never an error:
 // the caller's default applies. The store is QSettings in its native format,
 // which on Linux is $XDG_CONFIG_HOME/Morvane/Morvane.conf.
 
@@ -13,7 +13,7 @@ class QSettings;
 
 namespace morvane {
 
-enum class SettingsSection { Font, RecentFiles };
+enum class SettingsSection { Font, RecentFiles, Editor, Protocol };
 
 // The keys of the settings store, defined once.
 namespace settings {
@@ -23,6 +23,10 @@ inline constexpr char RecentFilesSection[] = "Recent Files";
 inline constexpr char FontName[] = "Name";
 inline constexpr char FontSize[] = "Size";
 inline constexpr char RecentFilePrefix[] = "RecentFile";
+inline constexpr char EditorSection[] = "Editor";
+inline constexpr char SyntaxColouring[] = "SyntaxColouring";
+inline constexpr char ProtocolSection[] = "Protocol";
+inline constexpr char WordWrap[] = "WordWrap";
 inline constexpr char DefaultFontName[] = "Courier New";
 inline constexpr int DefaultFontSize = 12;
 }  // namespace settings
@@ -48,6 +52,13 @@ class SettingsStore {
   int fontSize() const;
   void saveFontName(const QString& name);
   void saveFontSize(int points);
+
+  // Whether the editor colours the program (on unless switched off).
+  bool syntaxColouring() const;
+  void saveSyntaxColouring(bool on);
+  // Whether the protocol wraps long lines (off unless stored).
+  bool protocolWordWrap() const;
+  void saveProtocolWordWrap(bool wrap);
 
   // The key of recent file k (1-based): "RecentFile" followed by k.
   static QString recentFileKey(int k);

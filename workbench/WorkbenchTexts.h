@@ -73,6 +73,48 @@ inline constexpr char MenuArrange[] = QT_TRANSLATE_NOOP("Workbench", "Arrange");
 inline constexpr char StatusLine[] = QT_TRANSLATE_NOOP("Workbench", "Line:");
 inline constexpr char StatusColumn[] = QT_TRANSLATE_NOOP("Workbench", "Column:");
 inline constexpr char StatusLength[] = QT_TRANSLATE_NOOP("Workbench", "Length:");
+inline constexpr char MenuProtocolWordWrap[] = QT_TRANSLATE_NOOP("Workbench", "Protocol Word Wrap");
+
+// ---- Export Picture -------------------------------------------------------------------
+inline constexpr char MenuExportPicture[] = QT_TRANSLATE_NOOP("Workbench", "Export Picture...");
+inline constexpr char TitleExportPicture[] = QT_TRANSLATE_NOOP("Workbench", "Export Picture");
+inline constexpr char SvgDescription[] = QT_TRANSLATE_NOOP("Workbench", "A drawing made with Morvane");
+
+// ---- Help ------------------------------------------------------------------------------
+inline constexpr char MenuHelp[] = QT_TRANSLATE_NOOP("Workbench", "&Help");
+inline constexpr char MenuLanguageReference[] = QT_TRANSLATE_NOOP("Workbench", "Language Reference");
+inline constexpr char TitleHelp[] = QT_TRANSLATE_NOOP("Workbench", "Language Reference");
+inline constexpr char HelpContents[] = QT_TRANSLATE_NOOP("Workbench", "Contents");
+inline constexpr char HelpIndex[] = QT_TRANSLATE_NOOP("Workbench", "Index");
+inline constexpr char HelpFilter[] = QT_TRANSLATE_NOOP("Workbench", "Type a name");
+inline constexpr char HelpBack[] = QT_TRANSLATE_NOOP("Workbench", "Back");
+inline constexpr char HelpForward[] = QT_TRANSLATE_NOOP("Workbench", "Forward");
+inline constexpr char HelpHome[] = QT_TRANSLATE_NOOP("Workbench", "Start Page");
+inline constexpr char HelpOpenExample[] = QT_TRANSLATE_NOOP("Workbench", "Open in new window");
+inline constexpr char HelpNotFound[] = QT_TRANSLATE_NOOP(
+    "Workbench", "The language reference was not found. It is installed with Morvane in share/morvane/docs.");
+
+// ---- Recovery -------------------------------------------------------------------------
+inline constexpr char TitleRecovery[] = QT_TRANSLATE_NOOP("Workbench", "Attention!");
+inline constexpr char RecoveryOffer[] = QT_TRANSLATE_NOOP(
+    "Workbench", "Morvane was not closed properly. Restore %n unsaved program text(s)?");
+inline constexpr char ButtonRestore[] = QT_TRANSLATE_NOOP("Workbench", "Restore");
+inline constexpr char ButtonLater[] = QT_TRANSLATE_NOOP("Workbench", "Later");
+inline constexpr char ButtonDiscard[] = QT_TRANSLATE_NOOP("Workbench", "Discard");
+
+// ---- Editor and debugging -------------------------------------------------------------
+inline constexpr char MenuToggleBreakpoint[] = QT_TRANSLATE_NOOP("Workbench", "Toggle Breakpoint");
+inline constexpr char MenuStepOver[] = QT_TRANSLATE_NOOP("Workbench", "Step Over");
+inline constexpr char MenuRunToCursor[] = QT_TRANSLATE_NOOP("Workbench", "Run to Cursor");
+inline constexpr char MenuVariables[] = QT_TRANSLATE_NOOP("Workbench", "Variables");
+inline constexpr char MenuSyntaxColouring[] = QT_TRANSLATE_NOOP("Workbench", "Syntax Colouring");
+inline constexpr char VariablesScope[] = QT_TRANSLATE_NOOP("Workbench", "Scope");
+inline constexpr char VariablesName[] = QT_TRANSLATE_NOOP("Workbench", "Name");
+inline constexpr char VariablesType[] = QT_TRANSLATE_NOOP("Workbench", "Type");
+inline constexpr char VariablesValue[] = QT_TRANSLATE_NOOP("Workbench", "Value");
+inline constexpr char VariablesBounds[] = QT_TRANSLATE_NOOP("Workbench", "Bounds");
+inline constexpr char VariablesGlobal[] = QT_TRANSLATE_NOOP("Workbench", "global");
+inline constexpr char VariablesLocal[] = QT_TRANSLATE_NOOP("Workbench", "local (level %1)");
 
 // ---- Message box --------------------------------------------------------------------
 inline constexpr char MessageBoxTitle[] = QT_TRANSLATE_NOOP("Workbench", "Messagebox");
@@ -146,5 +188,9 @@ inline QString fileExists(const QString& name) { return tr(FileExists).arg(name)
 inline QString deleteFile(const QString& name) { return tr(DeleteFile).arg(name); }
 inline QString foundAt(qint64 line, qint64 column) { return tr(FoundAt).arg(line).arg(column); }
 inline QString occurrences(qint64 count) { return tr(Occurrences).arg(count); }
+inline QString variablesLocal(int level) { return tr(VariablesLocal).arg(level); }
+inline QString recoveryOffer(int count) {
+  return QCoreApplication::translate("Workbench", RecoveryOffer, nullptr, count);
+}
 
 }  // namespace morvane::texts

@@ -19,6 +19,7 @@
 #include "workbench/FontChoice.h"
 #include "workbench/ProgramEditor.h"
 #include "workbench/ProtocolBox.h"
+#include "workbench/RunSession.h"
 #include "workbench/StatusStrip.h"
 
 using namespace morvane;
@@ -168,6 +169,41 @@ class DocumentWindowTest : public QObject {
     QCOMPARE(m_window->canvasView()->geometry().left(), 610);
   }
 
+  // The first drawing on the narrow canvas strip widens the canvas to half
+  // the window; a width the user drags afterwards stays.
+  void drawingShowsTheCanvasOnce() {
+    editor()->setProgramText(QStringLiteral("DRAW PSET (1, 1), RED, 3\nEND"));
+    QTest::keyClick(m_window->protocol(), Qt::Key_F5);
+    QTRY_COMPARE(m_window->canvasView()->geometry().left(), 510);
+    QVERIFY(editor()->isVisible());
+    drag(m_window.get(), QPoint(500, 300), QPoint(950, 300));
+    QCOMPARE(m_window->canvasView()->geometry().left(), 960);
+    QTest::keyClick(m_window->protocol(), Qt::Key_F5);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->canvasView()->geometry().left(), 960);
+  }
+
+  void onlyDrawingShowsTheCanvas() {
+    editor()->setProgramText(QStringLiteral("CLS\nPRINT 1\nEND"));
+    QTest::keyClick(m_window->protocol(), Qt::Key_F5);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->canvasView()->geometry(), QRect(990, 0, 10, 600));
+  }
+
+  // A window that shows its canvas alone (EXECUTEGRAFIC) keeps that layout.
+  void canvasOnlyWindowKeepsItsLayout() {
+    DocumentWindow canvasOnly(m_app->workspace, m_app->settings, WindowLayout::CanvasOnly);
+    canvasOnly.resize(1000, 650);
+    canvasOnly.show();
+    canvasOnly.editor()->setProgramText(QStringLiteral("DRAW PSET (1, 1), RED, 3\nEND"));
+    canvasOnly.document().changed = false;
+    canvasOnly.session().keyDown(KeyCode::F5Run);
+    QCoreApplication::processEvents();
+    QCOMPARE(canvasOnly.layoutFractions().textShare(), 0.005);
+    QVERIFY(canvasOnly.editor()->isHidden());
+    QVERIFY(canvasOnly.protocol()->isHidden());
+  }
+
   void pointerShowsTheGap() {
     sendMouse(m_window.get(), QEvent::MouseMove, QPoint(300, 210), Qt::NoButton);
     QCOMPARE(m_window->cursor().shape(), Qt::SizeVerCursor);
@@ -201,6 +237,23 @@ class DocumentWindowTest : public QObject {
     QCOMPARE(editor()->programText(), QStringLiteral("PRINT 123"));
     // Ctrl+Z is the same Undo.
     QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor()->programText(), QStringLiteral("PRINT 1"));
+  }
+
+  // Undo chosen from the Edit menu: the open menu holds the focus only for
+  // a while, which is no leaving of the editor.
+  void undoFromTheOpenedMenu() {
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    editor()->setProgramText(QStringLiteral("PRINT 1"));
+    editor()->setFocus();
+    QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(200, 5));
+    editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor(), QStringLiteral("23"));
+    auto* menu = m_window->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    menu->popup(m_window->mapToGlobal(QPoint(10, 10)));
+    QTRY_VERIFY(menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action("mnuUndo")).center());
+    QTRY_VERIFY(!menu->isVisible());
     QCOMPARE(editor()->programText(), QStringLiteral("PRINT 1"));
   }
 
@@ -463,13 +516,21 @@ class DocumentWindowTest : public QObject {
     QCOMPARE(another.editor()->font().pointSize(), 8);
   }
 
-  void candidatesAreFilteredByWhatResolves() {
-    const auto resolve = [](const QString& name) {
-      if (name == QLatin1String("Courier New")) return QStringLiteral("Liberation Mono");
-      return QStringLiteral("DejaVu Sans");  // the fallback for unknown names
+  // A candidate is offered when it is installed, or when the font
+  // configuration puts an installed family in its place, also where that
+  // family is all there is (and so what every unknown name falls back to).
+  void candidatesAreFilteredBySubstitutes() {
+    const auto substitutesOf = [](const QString& name) {
+      if (name == QLatin1String("Courier New")) return QStringList{"Cousine", "Liberation Mono"};
+      if (name == QLatin1String("Arial")) return QStringList{"Arimo"};
+      return QStringList();
     };
-    QCOMPARE(InstalledCandidates({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}, resolve),
+    QCOMPARE(InstalledCandidates({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Mono")},
+                                 substitutesOf),
              (QStringList{QStringLiteral("Courier New"), QStringLiteral("Tahoma")}));
+    QCOMPARE(InstalledCandidates({QStringLiteral("Liberation Mono")}, substitutesOf),
+             (QStringList{QStringLiteral("Courier New")}));
+    QCOMPARE(InstalledCandidates({}, substitutesOf), QStringList());
   }
 };
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QStyle>
 #include <QToolBar>
 
 #include "GuiTestSupport.h"
@@ -127,7 +128,7 @@ class MainWindowTest : public QObject {
   void frameWithoutDocuments() {
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Morvane Version 2.1"));
     QCOMPARE(m_frame->objectName(), QStringLiteral("frmMDI"));
-    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&About"}));
+    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&Help", "&About"}));
     QVERIFY(m_frame->findChild<QToolBar*>(QStringLiteral("picToolbar"))->isVisible());
     QVERIFY(buttonShown("imgFileNewButton"));
     QVERIFY(buttonShown("imgFileOpenButton"));
@@ -145,7 +146,7 @@ class MainWindowTest : public QObject {
     DocumentWindow* d = m_frame->newDocument();
     QCOMPARE(m_frame->activeDocument(), d);
     QCOMPARE(menuTitles(m_frame->menuBar()),
-             (QStringList{"&File", "&Edit", "&Search", "E&xecute", "&Options", "&Window", "&About"}));
+             (QStringList{"&File", "&Edit", "&Search", "E&xecute", "&Options", "&Window", "&Help", "&About"}));
     QVERIFY(buttonShown("Command2"));
     QVERIFY(buttonShown("imgPasteButton"));
     // Closing every window hides them again.
@@ -153,7 +154,7 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY(m_frame->documents().isEmpty());
     QVERIFY(!buttonShown("Command2"));
     QVERIFY(!buttonShown("imgPasteButton"));
-    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&About"}));
+    QCOMPARE(menuTitles(m_frame->menuBar()), (QStringList{"&File", "&Options", "&Help", "&About"}));
   }
 
   void newWindowsTakeFreeSlotsAndNames() {
@@ -293,6 +294,29 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::clipboard()->text(), QString());
   }
 
+  // The read-outs follow the toolbar's Cut and Paste.
+  void toolbarCutAndPasteUpdateTheReadouts() {
+    DocumentWindow* d = m_frame->newDocument();
+    d->editor()->setProgramText(QStringLiteral("one\ntwo"));
+    d->editor()->select(0, 4);
+    d->editor()->setFocus();
+    const auto readout = [d](const char* name) { return d->findChild<QLabel*>(QLatin1String(name))->text(); };
+    const auto click = [this](const char* name) {
+      auto* picture = m_frame->findChild<ImageButton*>(QLatin1String(name));
+      QTest::mousePress(picture, Qt::LeftButton);
+      QTest::mouseRelease(picture, Qt::LeftButton);
+    };
+    click("imgCutButton");
+    QCOMPARE(d->editor()->programText(), QStringLiteral("two"));
+    QCOMPARE(readout("Label6"), QStringLiteral("3"));
+    d->editor()->moveCursor(QTextCursor::End);
+    click("imgPasteButton");
+    QCOMPARE(d->editor()->programText(), QStringLiteral("twoone\n"));
+    QCOMPARE(readout("Label2"), QStringLiteral("2"));
+    QCOMPARE(readout("Label4"), QStringLiteral("1"));
+    QCOMPARE(readout("Label6"), QStringLiteral("8"));  // the line end counts two
+  }
+
   void toolbarToggles() {
     auto* toolbar = m_frame->findChild<QToolBar*>(QStringLiteral("picToolbar"));
     frameAction("mnuOToolbar")->trigger();
@@ -397,6 +421,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(!opened->editor()->isHidden(), editorShown);
   }
 
+  // A window a program opens lists the recent files from the start.
+  void windowsOpenedByAProgramListTheRecentFiles_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("EXECUTE") << "EXECUTE";
+    QTest::newRow("EXECUTEGRAFIC") << "EXECUTEGRAFIC";
+    QTest::newRow("EDIT") << "EDIT";
+  }
+  void windowsOpenedByAProgramListTheRecentFiles() {
+    QFETCH(QString, statement);
+    const QString recent = program(QStringLiteral("recent.bas"));
+    QVERIFY(m_frame->openFile(recent) != nullptr);
+    const QString other = program(QStringLiteral("opened.bas"), "END\r\n");
+    DocumentWindow* caller = m_frame->newDocument();
+    caller->editor()->setProgramText(QStringLiteral("%1 \"%2\"").arg(statement, other));
+    QTest::keyClick(caller->protocol(), Qt::Key_F5);
+    DocumentWindow* opened = windowOf(other);
+    QVERIFY(opened != nullptr);
+    QCOMPARE(shownRecentEntries(opened), QStringList{recent});
+  }
+
   void unopenableFileIsReportedByTheStatement() {
     DocumentWindow* caller = m_frame->newDocument();
     caller->editor()->setProgramText(QStringLiteral("EXECUTE \"%1\"").arg(file(QStringLiteral("missing.bas"))));
@@ -456,6 +500,38 @@ class MainWindowTest : public QObject {
     QCOMPARE(d->editor()->selectionStart(), 6);
   }
 
+  // The message line shows a whole message, and the buttons stay where
+  // they are when the Replace button's caption changes.
+  void findDialogShowsWholeMessagesAndKeepsItsButtons() {
+    DocumentWindow* d = m_frame->newDocument();
+    d->editor()->setProgramText(QStringLiteral("a\nb\nc\nfind me"));
+    d->editor()->select(0, 0);
+    documentAction(d, "mnuSFind")->trigger();
+    FindDialog* dialog = m_frame->findDialog();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const auto buttonPlaces = [dialog] {
+      QList<QRect> places;
+      for (const char* name : {"cmdFind", "cmdReplace", "cmdOops", "cmdcancel"}) {
+        places.append(dialog->findChild<QPushButton*>(QLatin1String(name))->geometry());
+      }
+      return places;
+    };
+    const QList<QRect> before = buttonPlaces();
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClicks(field, QStringLiteral("find"));
+    dialog->findChild<QRadioButton*>(QStringLiteral("optDirection1"))->click();  // Forward
+    QTest::keyClick(field, Qt::Key_F3);
+    const QString found = QStringLiteral("Searchstring found at Line 4, Column 1");
+    QCOMPARE(dialog->message(), found);
+    auto* line = dialog->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    const int frame = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, line);
+    QVERIFY(line->width() >= line->fontMetrics().horizontalAdvance(found) + 2 * frame + 4);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("cmdReplace"))->text(), QStringLiteral("Find and Replace"));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(buttonPlaces(), before);
+  }
+
   void fromTheBeginningSwitchesToForward() {
     DocumentWindow* d = m_frame->newDocument();
     d->editor()->setProgramText(QStringLiteral("ab x ab"));
@@ -508,6 +584,30 @@ class MainWindowTest : public QObject {
   }
 
   // ---- Window and About ------------------------------------------------------------------
+
+  // Cascade gives every window the size a new one gets, each one title
+  // bar further than the one behind it.
+  void cascadeKeepsTheWindowsUsable_data() {
+    QTest::addColumn<int>("count");
+    QTest::newRow("one window") << 1;
+    QTest::newRow("three windows") << 3;
+  }
+  void cascadeKeepsTheWindowsUsable() {
+    QFETCH(int, count);
+    DocumentWindow* last = nullptr;
+    for (int i = 0; i < count; ++i) last = m_frame->newDocument();
+    auto* area = m_frame->findChild<QMdiArea*>();
+    const QSize newWindow = area->subWindowList().first()->size();
+    documentAction(last, "mnuWCascade")->trigger();
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::StackingOrder);
+    for (QMdiSubWindow* window : windows) QCOMPARE(window->size(), newWindow);
+    QCOMPARE(windows.first()->pos(), QPoint(0, 0));
+    for (int i = 1; i < windows.size(); ++i) {
+      QVERIFY(windows[i]->x() > windows[i - 1]->x());
+      QVERIFY(windows[i]->y() > windows[i - 1]->y());
+    }
+    QCOMPARE(m_frame->activeDocument(), last);
+  }
 
   void tileStacksTheWindows() {
     DocumentWindow* first = m_frame->newDocument();

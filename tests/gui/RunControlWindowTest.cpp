@@ -270,6 +270,106 @@ class RunControlWindowTest : public QObject {
     QCOMPARE(protocolText().count(QStringLiteral("Execution interrupted!")), 2);
   }
 
+  // Ctrl+Pause comes as the Pause key with Ctrl, as the Cancel key, or on
+  // X11 as the Break keysym that Qt gives no key of its own (key 0): each
+  // stops a free run and a single step, in the protocol and in the editor.
+  void ctrlBreakStopsARun_data() {
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<bool>("singleStep");
+    QTest::addColumn<bool>("inEditor");
+    constexpr quint32 BreakKeysym = 0xFF6B;
+    for (const bool step : {false, true}) {
+      const char* mode = step ? "single step" : "free run";
+      QTest::addRow("Ctrl+Pause, %s", mode) << int(Qt::Key_Pause) << 0u << step << false;
+      QTest::addRow("Cancel, %s", mode) << int(Qt::Key_Cancel) << 0u << step << false;
+      QTest::addRow("Break keysym, %s", mode) << 0 << BreakKeysym << step << false;
+      QTest::addRow("Break keysym in the editor, %s", mode) << 0 << BreakKeysym << step << true;
+    }
+  }
+  void ctrlBreakStopsARun() {
+    QFETCH(int, qtKey);
+    QFETCH(quint32, keysym);
+    QFETCH(bool, singleStep);
+    QFETCH(bool, inEditor);
+    setProgram(QStringLiteral("DO\nLOOP"));
+    const RunState awaited = singleStep ? RunState::WaitingForStep : RunState::Running;
+    RunState afterTheKey = awaited;
+    DuringRun run([this] { key(Qt::Key_Escape); });
+    run.when([&] { return runState() == awaited; },
+             [&] {
+               const quint32 scanCode = 0;
+               const quint32 nativeModifiers = 0;
+               QKeyEvent press(QEvent::KeyPress, qtKey, Qt::ControlModifier, scanCode, keysym, nativeModifiers);
+               QApplication::sendEvent(inEditor ? static_cast<QWidget*>(editor()) : protocol(), &press);
+               afterTheKey = runState();
+               // A key that did not stop the run leaves Escape to end it.
+               if (afterTheKey != RunState::StopRequested) key(Qt::Key_Escape);
+             });
+    run.start();
+    key(singleStep ? Qt::Key_F8 : Qt::Key_F5);
+    QVERIFY(run.allDone());
+    QVERIFY(afterTheKey == RunState::StopRequested);
+    QVERIFY(protocolText().endsWith(QStringLiteral("Execution interrupted!\n")));
+  }
+
+  // F5 or F8 pressed in the editor hands the focus to the protocol, where
+  // Enter takes the next step.
+  void runStartedInTheEditorGivesTheProtocolTheFocus() {
+    setProgram(QStringLiteral("PRINT 1\nPRINT 2\nEND"));
+    editor()->setFocus();
+    QWidget* focusedWhileWaiting = nullptr;
+    auto waitingAt = [this](const char* line) {
+      return [this, line] { return runState() == RunState::WaitingForStep && highlighted() == QLatin1String(line); };
+    };
+    auto enterWhereTheFocusIs = [&] {
+      focusedWhileWaiting = m_window->focusWidget();
+      QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+    };
+    DuringRun run([this] { key(Qt::Key_Escape); });
+    run.when(waitingAt("PRINT 1"), enterWhereTheFocusIs)
+        .when(waitingAt("PRINT 2"), enterWhereTheFocusIs)
+        .when(waitingAt("END"), enterWhereTheFocusIs);
+    run.start();
+    QTest::keyClick(editor(), Qt::Key_F8);
+    QVERIFY(run.allDone());
+    QCOMPARE(focusedWhileWaiting, protocol());
+    QVERIFY(protocolText().endsWith(QStringLiteral("End\n")));
+
+    // The same for a free run started from the editor.
+    setProgram(QStringLiteral("DO\nLOOP"));
+    editor()->setFocus();
+    focusedWhileWaiting = nullptr;
+    DuringRun running([this] { key(Qt::Key_Escape); });
+    running.when([this] { return runState() == RunState::Running; },
+                 [&] {
+                   focusedWhileWaiting = m_window->focusWidget();
+                   key(Qt::Key_Escape);
+                 });
+    running.start();
+    QTest::keyClick(editor(), Qt::Key_F5);
+    QVERIFY(running.allDone());
+    QCOMPARE(focusedWhileWaiting, protocol());
+  }
+
+  // One PRINT line whose recursion would run for hours: its lines pass no
+  // loop head, yet Stop ends it.
+  void stopEndsADeepRecursionInsideOneLine() {
+    setProgram(QStringLiteral("PRINT FIB(40)\n"
+                              "FUNCTION FIB(N)\n"
+                              "  IF N < 3 THEN FIB = 1 ELSE FIB = FIB(N - 1) + FIB(N - 2)\n"
+                              "END FUNCTION"));
+    DuringRun run([this] { key(Qt::Key_Escape); });
+    run.when([this] { return runState() == RunState::Running; },
+             [this] { m_window->findChild<QAction*>(QStringLiteral("mnuStop"))->trigger(); });
+    run.start();
+    key(Qt::Key_F5);
+    QVERIFY(run.allDone());
+    QVERIFY(protocolText().contains(QStringLiteral("Execution interrupted!\n")));
+    QCOMPARE(runState(), RunState::Idle);
+    QCOMPARE(lamp(), Green);
+  }
+
   void inputIsAnsweredInTheProtocol() {
     setProgram(QStringLiteral("INPUT A\nPRINT A * 2\nEND"));
     QString prompt;

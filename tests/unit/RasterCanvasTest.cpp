@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "DrawFixture.h"
+#include "platform/FontSubstitutes.h"
 
 namespace morvane::testing {
 namespace {
@@ -150,6 +151,19 @@ TEST(RasterFonts, UsualNamesResolveToMetricCompatibleSubstitutes) {
   EXPECT_FALSE(canvas.hasFont("No Such Font 7"));
   EXPECT_FALSE(canvas.hasFont(""));
   EXPECT_TRUE(QFontInfo(RasterCanvas::qtFont({"Courier New", 10, false, false, false})).fixedPitch());
+}
+
+// A substitute is what the font configuration binds in the name's place, not
+// the general fallback every unknown name gets.
+TEST(RasterFonts, SubstitutesAreTheConfiguredStandIns) {
+  EXPECT_TRUE(ConfiguredSubstitutes("Courier New").contains("Liberation Mono"));
+  EXPECT_TRUE(ConfiguredSubstitutes("Times New Roman").contains("Liberation Serif"));
+  EXPECT_FALSE(ConfiguredSubstitutes("Courier New").contains("Courier New"));
+  EXPECT_TRUE(ConfiguredSubstitutes("No Such Font 7").isEmpty());
+  // With Liberation Mono the only font, Courier New is still drawn with it.
+  EXPECT_TRUE(FontNameAvailable("Courier New", {"Liberation Mono"}));
+  EXPECT_FALSE(FontNameAvailable("No Such Font 7", {"Liberation Mono"}));
+  EXPECT_TRUE(FontNameAvailable(" liberation mono ", {"Liberation Mono"}));
 }
 
 TEST(RasterFonts, TextIsReadInTheInterpretersCodePage) {

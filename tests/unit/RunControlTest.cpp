@@ -55,7 +55,9 @@ TEST_F(RunControlTest, RunShowsEndAndReturnsToIdle) {
   EXPECT_EQ(window.lamp, Lamp::Green);
   EXPECT_TRUE(window.lockedDuringRun);
   EXPECT_FALSE(window.editorLocked);
-  EXPECT_EQ(window.focused, 1);
+  // The protocol takes the focus as the run starts (its keys step and stop
+  // it) and again when it ends.
+  EXPECT_EQ(window.focused, 2);
   EXPECT_EQ(system.sleeps, std::vector<std::int32_t>{0});
 }
 
@@ -174,23 +176,28 @@ TEST_F(RunControlTest, CtrlBreakStopsAFreeRunAtItsNextYield) {
   EXPECT_EQ(protocol(), "Run\r\nExecution interrupted!\r\n");
 }
 
-TEST_F(RunControlTest, AHostThatLimitsStepsSeesEveryStatementOfAFreeRun) {
-  const std::string straight = "A = 1\r\nB = 2\r\nC = 3\r\n";
-  run(straight);
-  const int usual = system.yields;
-  system.points = YieldPoints::EveryStatement;
-  system.yields = 0;
-  run(straight);
-  EXPECT_GE(system.yields, usual + 3);
-
-  // A recursion that doubles at each level never passes a loop head, yet
-  // such a host can still end it.
-  system.onYield = [this] {
-    if (system.yields > 100) control.Text2_KeyDown(KeyCode::CtrlBreak);
+// FIB's lines pass no loop head: a free run must still yield inside the
+// one PRINT line, or Stop would wait for the whole recursion.
+TEST_F(RunControlTest, CtrlBreakStopsADeepRecursionInsideOneLine) {
+  int yields = 0;
+  system.onYield = [&] {
+    if (++yields == 100) control.Text2_KeyDown(KeyCode::CtrlBreak);
   };
-  run("X = F(1)\r\nEND\r\nFUNCTION F(A)\r\nF = F(A + 1) + F(A + 1)\r\nEND FUNCTION\r\n");
-  EXPECT_NE(protocol().find(msg::ExecutionInterrupted), std::string::npos);
+  run("PRINT FIB(20)\r\n"
+      "FUNCTION FIB(N)\r\n"
+      "  IF N < 3 THEN\r\n"
+      "    FIB = 1\r\n"
+      "  ELSE\r\n"
+      "    FIB = FIB(N - 1) + FIB(N - 2)\r\n"
+      "  END IF\r\n"
+      "END FUNCTION\r\n");
+  // Each level of the recursion that was inside the assignment reports the
+  // interruption as the error of its line; FIB's value is never printed.
+  EXPECT_TRUE(protocol().starts_with("Run\r\n -> Error in Line 6:  -> Error in Line 6: ")) << protocol();
+  EXPECT_NE(protocol().find(": Execution interrupted!\r\nFIB = FIB(N - 1) + FIB(N - 2)\r\n"), std::string::npos);
+  EXPECT_EQ(yields, 100);  // no yield after the stop was seen
   EXPECT_EQ(doc().runState, RunState::Idle);
+  EXPECT_EQ(doc().activeRuns, 0);
 }
 
 TEST_F(RunControlTest, ClosingTheWindowDuringItsRunEndsItSilently) {

@@ -1,0 +1,9 @@
+-- K4 recursion: the binomial coefficient C(20, 10) by Pascal's rule
+local function binom(n, k)
+  if k == 0 or k == n then
+    return 1
+  else
+    return binom(n - 1, k - 1) + binom(n - 1, k)
+  end
+end
+print(binom(20, 10))
