@@ -87,7 +87,6 @@ class FuzzSession final : public SystemHost {
   YieldClock::Clock::duration yieldInterval() const override { return YieldClock::Clock::duration::zero(); }
   void sleepMilliseconds(std::int32_t) override {}
   bool tone(std::int32_t, std::int32_t) override { return true; }
-  void pauseAfterPrintItem() override {}
   std::string inputBox(std::string_view, std::string_view) override { return std::string(Answer); }
   std::int32_t openDocumentWindow(const std::string& path, WindowLayout layout) override;
   void unloadDocumentWindow(std::int32_t windowIndex) override;
