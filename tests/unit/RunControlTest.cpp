@@ -6,7 +6,6 @@
 #include <string>
 
 #include "FakeHosts.h"
-#include "core/Messages.h"
 #include "core/Variables.h"
 
 namespace morvane {
