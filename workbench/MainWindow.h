@@ -15,7 +15,6 @@
 #include "workbench/TextSearch.h"
 
 class QDockWidget;
-class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 class QToolBar;
@@ -95,7 +94,6 @@ class MainWindow final : public QMainWindow {
   QSize newWindowSize() const;
   void placeNewWindow(QMdiSubWindow* window);
   QList<QMdiSubWindow*> arrangedWindows(QMdiArea::WindowOrder order) const;
-  int dialogFontSize() const;
   void runButton(KeyCode code);
 
   Workspace& m_workspace;
