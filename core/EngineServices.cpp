@@ -5,10 +5,7 @@
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <iomanip>
-#include <iterator>
 #include <locale>
 #include <sstream>
 
@@ -62,15 +59,7 @@ std::string EngineServices::dateText() { return localTimeText("%x"); }
 std::string EngineServices::inputBox(std::string_view, std::string_view) { return ""; }
 
 bool EngineServices::readWholeFile(std::string_view path, std::string& content) {
-  const std::filesystem::path name{std::string(path)};
-  std::error_code error;
-  if (std::filesystem::is_directory(name, error)) return false;
-  std::ifstream file{name, std::ios::binary};
-  if (!file) return false;
-  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) return false;
-  content = std::move(text);
-  return true;
+  return m_fileSystem.readWholeFile(std::string(path), content);
 }
 
 }  // namespace morvane

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/DiskFileSystem.h"
 #include "core/ExpressionWorkspace.h"
 #include "core/RunState.h"
 #include "core/VariableTable.h"
@@ -18,7 +19,13 @@ struct InterpreterState;
 
 class EngineServices {
  public:
+  // Files are those of the disk.
+  EngineServices() : m_fileSystem(m_disk) {}
+  // Files are those of the given file system, which outlives the services.
+  explicit EngineServices(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
   virtual ~EngineServices() = default;
+  EngineServices(const EngineServices&) = delete;
+  EngineServices& operator=(const EngineServices&) = delete;
 
   // The global variables, shared by every window.
   virtual VariableTable& globalTable() = 0;
@@ -52,12 +59,17 @@ class EngineServices {
   // The file is closed again on every path (FILE).
   virtual bool readWholeFile(std::string_view path, std::string& content);
 
+  // Every file and directory the programs see.
+  FileSystem& fileSystem() { return m_fileSystem; }
+
   // ---- The evaluator's own state --------------------------------------------
   // Its reusable token lists and its count of nested procedure calls. They
   // live here because all evaluations of one engine nest on one stack.
   ExpressionWorkspaces& expressionWorkspaces() { return m_expressionWorkspaces; }
 
  private:
+  DiskFileSystem m_disk;
+  FileSystem& m_fileSystem;
   ExpressionWorkspaces m_expressionWorkspaces;
 };
 

@@ -244,8 +244,9 @@ Completion ExecuteInput(StatementContext& ctx) {
 Completion ExecuteLineInput(StatementContext& ctx) {
   const Position a = ctx.argumentStart;
   const Position e = ctx.lastPosition;
-  // 1. At least one argument.
-  if (a == 0) return ctx.fail(msg::UseTwoArgumentsForLineInput);
+  // 1. At least one argument. A ":" right after the keyword ends the
+  // statement before its first character (a > e): no argument either.
+  if (a == 0 || a > e) return ctx.fail(msg::UseTwoArgumentsForLineInput);
   // 2. One argument reads the keyboard, more read a file.
   const Position separator = FindSeparator(ctx.state.programChars, a, e);
   if (separator == 0) return lineFromKeyboard(ctx, a, e);

@@ -5,7 +5,6 @@
 
 #include "core/Messages.h"
 #include "exec/FileNameArgument.h"
-#include "exec/FileSystemOperations.h"
 #include "exec/FileTable.h"
 #include "prepare/Scanning.h"
 
@@ -45,13 +44,13 @@ std::string_view labelOf(FileSystemCommand command) {
 
 // Carries out a command on one name. CD without a name changes nothing;
 // the others need one.
-bool carryOut(FileSystemCommand command, const std::string& name) {
+bool carryOut(FileSystem& files, FileSystemCommand command, const std::string& name) {
   if (name.empty()) return command == FileSystemCommand::ChangeDirectory;
   switch (command) {
-    case FileSystemCommand::ChangeDirectory: return ChangeDirectory(name);
-    case FileSystemCommand::MakeDirectory: return MakeDirectory(name);
-    case FileSystemCommand::RemoveDirectory: return RemoveDirectory(name);
-    case FileSystemCommand::Delete: return DeleteFiles(name);
+    case FileSystemCommand::ChangeDirectory: return files.changeDirectory(name);
+    case FileSystemCommand::MakeDirectory: return files.makeDirectory(name);
+    case FileSystemCommand::RemoveDirectory: return files.removeDirectory(name);
+    case FileSystemCommand::Delete: return files.deleteFiles(name);
     case FileSystemCommand::Copy:
     case FileSystemCommand::Rename: break;
   }
@@ -76,12 +75,13 @@ Completion onOneName(StatementContext& ctx, FileSystemCommand command) {
   const std::string name =
       TakeFileName(ctx, ctx.argumentStart, ctx.lastPosition, UnquotedName::UpToFirstBlank);
   // 2., 3. Whatever the platform refuses is reported with this text.
+  FileSystem& files = ctx.workspace.fileSystem();
   s.message.assign(msg::FilenameIncorrect);
-  if (!carryOut(command, name)) return Completion::ErrorExit;
+  if (!carryOut(files, command, name)) return Completion::ErrorExit;
   // 4., 5. The confirmation names the current directory after the command.
   s.message.clear();
   const bool showOnly = command == FileSystemCommand::ChangeDirectory && name.empty();
-  return confirmed(ctx, showOnly ? msg::CurrentDirectoryLabel : labelOf(command), CurrentDirectory());
+  return confirmed(ctx, showOnly ? msg::CurrentDirectoryLabel : labelOf(command), files.currentDirectory());
 }
 
 // COPY first, second and RENAME first, second.
@@ -106,8 +106,9 @@ Completion onTwoNames(StatementContext& ctx, FileSystemCommand command) {
 
   // 4., 5. Whatever the platform refuses is reported with this text.
   s.message.assign(msg::FilenamesIncorrect);
-  const bool done = command == FileSystemCommand::Copy ? CopyFile(first, second)
-                                                       : RenameFile(first, second);
+  FileSystem& fileSystem = ctx.workspace.fileSystem();
+  const bool done = command == FileSystemCommand::Copy ? fileSystem.copyFile(first, second)
+                                                       : fileSystem.renameFile(first, second);
   if (!done) return Completion::ErrorExit;
 
   // 6., 7. The confirmation names the second file.

@@ -1,10 +1,10 @@
 #include "exec/FileTable.h"
 
 #include <cmath>
-#include <filesystem>
+#include <istream>
 #include <iterator>
 #include <optional>
-#include <system_error>
+#include <ostream>
 
 #include "core/IntegerConversion.h"
 
@@ -15,18 +15,6 @@ namespace {
 constexpr char LineFeed = '\n';
 constexpr char CarriageReturn = '\r';
 
-std::ios::openmode openModeFor(FileMode mode) {
-  switch (mode) {
-    case FileMode::Input:
-      return std::ios::in | std::ios::binary;
-    case FileMode::Output:
-      return std::ios::out | std::ios::trunc | std::ios::binary;
-    case FileMode::Append:
-      return std::ios::out | std::ios::app | std::ios::binary;
-  }
-  return std::ios::in | std::ios::binary;
-}
-
 bool writable(FileMode mode) { return mode == FileMode::Output || mode == FileMode::Append; }
 
 }  // namespace
@@ -36,7 +24,7 @@ std::int32_t FileNumberOf(double value) {
   return ToInteger<std::int32_t>(std::floor(value)).value_or(0);
 }
 
-FileTable::FileTable() = default;
+FileTable::FileTable(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
 FileTable::~FileTable() { closeAll(); }
 
@@ -52,15 +40,10 @@ const FileTable::OpenFile* FileTable::find(std::int32_t number) const {
 
 bool FileTable::openSlot(std::int32_t number, const std::string& path, FileMode mode) {
   (void)closeSlot(number);
-  // A directory is no text file, though the platform would let it be
-  // "opened" for reading.
-  std::error_code error;
-  if (path.empty() || std::filesystem::is_directory(path, error)) return false;
-
   auto file = std::make_unique<OpenFile>();
   file->mode = mode;
-  file->stream.open(path, openModeFor(mode));
-  if (!file->stream.is_open()) return false;
+  file->stream = m_fileSystem.openFile(path, mode);
+  if (!file->stream) return false;
   m_files[static_cast<std::size_t>(number)] = std::move(file);
   return true;
 }
@@ -68,11 +51,11 @@ bool FileTable::openSlot(std::int32_t number, const std::string& path, FileMode 
 bool FileTable::closeSlot(std::int32_t number) {
   OpenFile* file = find(number);
   if (file == nullptr) return true;
-  // An earlier read past the end leaves the stream failed; only the close
-  // itself decides the answer.
-  file->stream.clear();
-  file->stream.close();
-  const bool closed = !file->stream.fail();
+  // An earlier read past the end leaves the stream failed; only writing out
+  // what is buffered decides the answer. The stream closes as it ends.
+  file->stream->clear();
+  file->stream->flush();
+  const bool closed = !file->stream->fail();
   m_files[static_cast<std::size_t>(number)].reset();
   return closed;
 }
@@ -96,15 +79,15 @@ bool FileTable::isOpen(std::int32_t number) const {
 bool FileTable::write(std::int32_t number, std::string_view text) {
   OpenFile* file = isProgramNumber(number) ? find(number) : nullptr;
   if (file == nullptr || !writable(file->mode)) return false;
-  file->stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-  return !file->stream.fail();
+  file->stream->write(text.data(), static_cast<std::streamsize>(text.size()));
+  return !file->stream->fail();
 }
 
 bool FileTable::flush(std::int32_t number) {
   OpenFile* file = isProgramNumber(number) ? find(number) : nullptr;
   if (file == nullptr || !writable(file->mode)) return false;
-  file->stream.flush();
-  return !file->stream.fail();
+  file->stream->flush();
+  return !file->stream->fail();
 }
 
 LineRead FileTable::readLine(std::int32_t number, std::string& line) {
@@ -112,7 +95,7 @@ LineRead FileTable::readLine(std::int32_t number, std::string& line) {
   if (file == nullptr || file->mode != FileMode::Input) return LineRead::NotReadable;
   // A line that was read (even the last one, without a line end) counts;
   // only a read that found nothing at all is the end.
-  if (!std::getline(file->stream, line, LineFeed)) return LineRead::EndOfFile;
+  if (!std::getline(*file->stream, line, LineFeed)) return LineRead::EndOfFile;
   if (!line.empty() && line.back() == CarriageReturn) line.pop_back();
   return LineRead::Read;
 }
@@ -126,7 +109,7 @@ bool FileTable::openForReading(SystemFile which, const std::string& path) {
 std::int64_t FileTable::length(SystemFile which) {
   OpenFile* file = find(static_cast<std::int32_t>(which));
   if (file == nullptr) return -1;
-  std::fstream& s = file->stream;
+  std::iostream& s = *file->stream;
   const std::streampos here = s.tellg();
   s.seekg(0, std::ios::end);
   const std::streampos end = s.tellg();
@@ -138,8 +121,8 @@ std::int64_t FileTable::length(SystemFile which) {
 bool FileTable::readAll(SystemFile which, std::string& content) {
   OpenFile* file = find(static_cast<std::int32_t>(which));
   if (file == nullptr) return false;
-  content.assign(std::istreambuf_iterator<char>(file->stream), std::istreambuf_iterator<char>());
-  return !file->stream.bad();
+  content.assign(std::istreambuf_iterator<char>(*file->stream), std::istreambuf_iterator<char>());
+  return !file->stream->bad();
 }
 
 void FileTable::close(SystemFile which) { (void)closeSlot(static_cast<std::int32_t>(which)); }

@@ -13,18 +13,14 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
 
-namespace morvane {
+#include "core/FileSystem.h"
 
-enum class FileMode {
-  Input,   // read line by line from the start
-  Output,  // written from the start; the file is created or emptied
-  Append,  // written at the end; the file is created when missing
-};
+namespace morvane {
 
 // The numbers the system keeps for itself; a program cannot open them.
 enum class SystemFile : std::int32_t {
@@ -55,7 +51,8 @@ class FileTable {
     return number >= FirstProgramNumber && number <= LastProgramNumber;
   }
 
-  FileTable();
+  // Files are opened in the given file system, which outlives the table.
+  explicit FileTable(FileSystem& fileSystem);
   ~FileTable();
   FileTable(const FileTable&) = delete;
   FileTable& operator=(const FileTable&) = delete;
@@ -96,7 +93,7 @@ class FileTable {
   static constexpr std::int32_t LastNumber = static_cast<std::int32_t>(SystemFile::FileFunction);
 
   struct OpenFile {
-    std::fstream stream;
+    std::unique_ptr<std::iostream> stream;
     FileMode mode = FileMode::Input;
   };
 
@@ -105,6 +102,7 @@ class FileTable {
   bool openSlot(std::int32_t number, const std::string& path, FileMode mode);
   bool closeSlot(std::int32_t number);
 
+  FileSystem& m_fileSystem;
   // Slot 0 is never used; 1 to 100 belong to programs, 101 to 104 to the system.
   std::array<std::unique_ptr<OpenFile>, LastNumber + 1> m_files;
 };

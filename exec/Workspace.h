@@ -21,7 +21,13 @@ namespace morvane {
 
 class Workspace final : public EngineServices {
  public:
-  explicit Workspace(SystemHost& system) : m_system(system), m_yieldClock(system.yieldInterval()) {}
+  // Programs reach the files of the disk.
+  explicit Workspace(SystemHost& system)
+      : m_system(system), m_yieldClock(system.yieldInterval()), m_files(fileSystem()) {}
+  // Programs reach the files of the given file system, which outlives the
+  // workspace.
+  Workspace(SystemHost& system, FileSystem& fileSystem)
+      : EngineServices(fileSystem), m_system(system), m_yieldClock(system.yieldInterval()), m_files(fileSystem) {}
 
   SystemHost& system() { return m_system; }
   // The faster engine the executor hands its lines to, or none: then every

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Morvane
 # need, and only those that are missing. Runs apt-get as root, or via sudo.
+# libclang-rt-14-dev holds libFuzzer's runtime; clang only recommends it, so
+# it is named here for the fuzz targets (fuzz/).
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libfontconfig-dev fonts-liberation
   # building the Debian packages and checking them (tests/package)
   dpkg-dev desktop-file-utils appstream shared-mime-info lintian
+  # the fuzz targets (fuzz/): clang only recommends libFuzzer's runtime
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -6,12 +6,18 @@
 #include <limits>
 #include <string>
 
-#include "ScratchDirectory.h"
+#include "FileSystemPlaces.h"
 
 namespace morvane {
 namespace {
 
-using testing::ScratchDirectory;
+template <class Place>
+class FileTableOn : public ::testing::Test {
+ protected:
+  Place place;
+  FileTable table{place.fileSystem()};
+};
+TYPED_TEST_SUITE(FileTableOn, testing::FileSystemPlaces);
 
 // Reads every line of a file opened under number 1.
 std::vector<std::string> linesOf(FileTable& files, const std::string& path) {
@@ -23,10 +29,10 @@ std::vector<std::string> linesOf(FileTable& files, const std::string& path) {
   return lines;
 }
 
-TEST(FileTable, OutputStartsAfreshAppendAddsAndBytesStayUnchanged) {
-  ScratchDirectory dir;
+TYPED_TEST(FileTableOn, OutputStartsAfreshAppendAddsAndBytesStayUnchanged) {
+  auto& dir = this->place;
+  auto& files = this->table;
   dir.write("t.txt", "old contents");
-  FileTable files;
   ASSERT_TRUE(files.open(1, dir / "t.txt", FileMode::Output));
   EXPECT_EQ(dir.read("t.txt"), "");  // emptied on opening
   const std::string eightBit = "caf\xE9 \x80\r\n";
@@ -44,9 +50,9 @@ TEST(FileTable, OutputStartsAfreshAppendAddsAndBytesStayUnchanged) {
   EXPECT_TRUE(dir.has("new.txt"));
 }
 
-TEST(FileTable, ReadingTakesCrLfAndLfLinesAndALastLineWithoutEnd) {
-  ScratchDirectory dir;
-  FileTable files;
+TYPED_TEST(FileTableOn, ReadingTakesCrLfAndLfLinesAndALastLineWithoutEnd) {
+  auto& dir = this->place;
+  auto& files = this->table;
   dir.write("mixed.txt", "one\r\ntwo\nthree");
   EXPECT_EQ(linesOf(files, dir / "mixed.txt"), (std::vector<std::string>{"one", "two", "three"}));
   dir.write("blank.txt", "\r\n\nend\r\n");
@@ -58,10 +64,10 @@ TEST(FileTable, ReadingTakesCrLfAndLfLinesAndALastLineWithoutEnd) {
   EXPECT_TRUE(linesOf(files, dir / "empty.txt").empty());
 }
 
-TEST(FileTable, ReadingPastTheEndAndTheWrongDirectionAreTold) {
-  ScratchDirectory dir;
+TYPED_TEST(FileTableOn, ReadingPastTheEndAndTheWrongDirectionAreTold) {
+  auto& dir = this->place;
+  auto& files = this->table;
   dir.write("in.txt", "only\r\n");
-  FileTable files;
   std::string line;
   EXPECT_EQ(files.readLine(5, line), LineRead::NotReadable);  // not open
   EXPECT_FALSE(files.write(5, "x"));
@@ -78,9 +84,9 @@ TEST(FileTable, ReadingPastTheEndAndTheWrongDirectionAreTold) {
   EXPECT_EQ(files.readLine(6, line), LineRead::NotReadable);
 }
 
-TEST(FileTable, ProgramsUseTheNumbersOneToHundred) {
-  ScratchDirectory dir;
-  FileTable files;
+TYPED_TEST(FileTableOn, ProgramsUseTheNumbersOneToHundred) {
+  auto& dir = this->place;
+  auto& files = this->table;
   EXPECT_FALSE(files.open(0, dir / "a.txt", FileMode::Output));
   EXPECT_FALSE(files.open(101, dir / "a.txt", FileMode::Output));
   EXPECT_FALSE(files.open(-1, dir / "a.txt", FileMode::Output));
@@ -93,9 +99,9 @@ TEST(FileTable, ProgramsUseTheNumbersOneToHundred) {
   EXPECT_FALSE(files.isOpen(101));
 }
 
-TEST(FileTable, OpeningAnOpenNumberAgainClosesItsFileFirst) {
-  ScratchDirectory dir;
-  FileTable files;
+TYPED_TEST(FileTableOn, OpeningAnOpenNumberAgainClosesItsFileFirst) {
+  auto& dir = this->place;
+  auto& files = this->table;
   ASSERT_TRUE(files.open(1, dir / "first.txt", FileMode::Output));
   ASSERT_TRUE(files.write(1, "kept"));
   ASSERT_TRUE(files.open(1, dir / "second.txt", FileMode::Output));
@@ -106,9 +112,9 @@ TEST(FileTable, OpeningAnOpenNumberAgainClosesItsFileFirst) {
   EXPECT_EQ(dir.read("first.txt"), "kept");
 }
 
-TEST(FileTable, FlushedTextIsReadableWhileTheFileStaysOpen) {
-  ScratchDirectory dir;
-  FileTable files;
+TYPED_TEST(FileTableOn, FlushedTextIsReadableWhileTheFileStaysOpen) {
+  auto& dir = this->place;
+  auto& files = this->table;
   ASSERT_TRUE(files.open(1, dir / "log.txt", FileMode::Output));
   ASSERT_TRUE(files.write(1, "first\r\n"));
   ASSERT_TRUE(files.flush(1));
@@ -121,10 +127,10 @@ TEST(FileTable, FlushedTextIsReadableWhileTheFileStaysOpen) {
   EXPECT_TRUE(files.isOpen(1));
 }
 
-TEST(FileTable, TheEndOfTheTableWritesOutWhatIsBuffered) {
-  ScratchDirectory dir;
+TYPED_TEST(FileTableOn, TheEndOfTheTableWritesOutWhatIsBuffered) {
+  auto& dir = this->place;
   {
-    FileTable files;
+    FileTable files(dir.fileSystem());
     ASSERT_TRUE(files.open(1, dir / "a.txt", FileMode::Output));
     ASSERT_TRUE(files.open(2, dir / "b.txt", FileMode::Append));
     ASSERT_TRUE(files.write(1, "never closed"));
@@ -134,10 +140,10 @@ TEST(FileTable, TheEndOfTheTableWritesOutWhatIsBuffered) {
   EXPECT_EQ(dir.read("b.txt"), "nor this");
 }
 
-TEST(FileTable, WhatCannotBeOpenedIsRefused) {
-  ScratchDirectory dir;
-  std::filesystem::create_directory(dir.path() / "sub");
-  FileTable files;
+TYPED_TEST(FileTableOn, WhatCannotBeOpenedIsRefused) {
+  auto& dir = this->place;
+  auto& files = this->table;
+  dir.makeDirectory("sub");
   EXPECT_FALSE(files.open(1, dir / "missing.txt", FileMode::Input));
   EXPECT_FALSE(files.open(1, dir / "sub", FileMode::Input));  // a directory is no text file
   EXPECT_FALSE(files.open(1, dir / "sub", FileMode::Output));
@@ -146,10 +152,10 @@ TEST(FileTable, WhatCannotBeOpenedIsRefused) {
   EXPECT_FALSE(files.isOpen(1));
 }
 
-TEST(FileTable, TheSystemReadsWholeFilesUnderItsOwnNumbers) {
-  ScratchDirectory dir;
+TYPED_TEST(FileTableOn, TheSystemReadsWholeFilesUnderItsOwnNumbers) {
+  auto& dir = this->place;
+  auto& files = this->table;
   dir.write("prog.bas", "PRINT 1\r\nEND");
-  FileTable files;
   ASSERT_TRUE(files.openForReading(SystemFile::InstructionFile, dir / "prog.bas"));
   EXPECT_EQ(files.length(SystemFile::InstructionFile), 12);
   std::string content;
@@ -166,7 +172,7 @@ TEST(FileTable, TheSystemReadsWholeFilesUnderItsOwnNumbers) {
   EXPECT_EQ(files.length(SystemFile::InstructionFile), -1);
   EXPECT_FALSE(files.readAll(SystemFile::InstructionFile, content));
   EXPECT_FALSE(files.openForReading(SystemFile::ExistenceTest, dir / "missing.txt"));
-  EXPECT_FALSE(files.openForReading(SystemFile::ExistenceTest, dir.path().string()));
+  EXPECT_FALSE(files.openForReading(SystemFile::ExistenceTest, dir / ""));
 }
 
 TEST(FileTable, FileNumbersAreRoundedDownAndNeverOverflow) {

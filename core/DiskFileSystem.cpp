@@ -1,8 +1,11 @@
-#include "exec/FileSystemOperations.h"
+#include "core/DiskFileSystem.h"
 
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <vector>
+
+#include "core/WildcardMatch.h"
 
 namespace morvane {
 
@@ -11,12 +14,17 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char Separator = '/';
-constexpr char AnyRun = '*';
-constexpr char AnyOne = '?';
-constexpr char HiddenMark = '.';
 
-bool hasWildcard(std::string_view name) {
-  return name.find_first_of("*?") != std::string_view::npos;
+std::ios::openmode openModeFor(FileMode mode) {
+  switch (mode) {
+    case FileMode::Input:
+      return std::ios::in | std::ios::binary;
+    case FileMode::Output:
+      return std::ios::out | std::ios::trunc | std::ios::binary;
+    case FileMode::Append:
+      return std::ios::out | std::ios::app | std::ios::binary;
+  }
+  return std::ios::in | std::ios::binary;
 }
 
 // Whether something of that name exists, a dangling link included.
@@ -39,64 +47,43 @@ bool deleteOneFile(const fs::path& path) {
 
 }  // namespace
 
-std::string CurrentDirectory() {
+std::unique_ptr<std::iostream> DiskFileSystem::openFile(const std::string& path, FileMode mode) {
+  // A directory is no text file, though the platform would let it be
+  // "opened" for reading.
+  if (path.empty() || isDirectory(path)) return nullptr;
+  auto file = std::make_unique<std::fstream>(path, openModeFor(mode));
+  if (!file->is_open()) return nullptr;
+  return file;
+}
+
+std::string DiskFileSystem::currentDirectory() {
   std::error_code error;
   const fs::path path = fs::current_path(error);
   return error ? std::string() : path.string();
 }
 
-bool ChangeDirectory(const std::string& path) {
+bool DiskFileSystem::changeDirectory(const std::string& path) {
   std::error_code error;
   fs::current_path(path, error);
   return !error;
 }
 
-bool MakeDirectory(const std::string& path) {
+bool DiskFileSystem::makeDirectory(const std::string& path) {
   std::error_code error;
   return fs::create_directory(path, error) && !error;
 }
 
-bool RemoveDirectory(const std::string& path) {
+bool DiskFileSystem::removeDirectory(const std::string& path) {
   std::error_code error;
   if (!fs::is_directory(fs::symlink_status(path, error))) return false;
   return fs::remove(path, error) && !error;
 }
 
-bool MatchesWildcard(std::string_view pattern, std::string_view name) {
-  if (!name.empty() && name.front() == HiddenMark &&
-      (pattern.empty() || pattern.front() != HiddenMark)) {
-    return false;
-  }
-  // A walk along both texts. At a "*" the match first takes no characters;
-  // when a later character fails, the last "*" takes one character more and
-  // the walk resumes after it.
-  std::size_t p = 0;
-  std::size_t n = 0;
-  std::size_t starAt = std::string_view::npos;  // the last "*" met in the pattern
-  std::size_t starTakesUpTo = 0;                // where the name resumes after it
-  while (n < name.size()) {
-    if (p < pattern.size() && pattern[p] == AnyRun) {
-      starAt = p++;
-      starTakesUpTo = n;
-    } else if (p < pattern.size() && (pattern[p] == AnyOne || pattern[p] == name[n])) {
-      ++p;
-      ++n;
-    } else if (starAt != std::string_view::npos) {
-      p = starAt + 1;
-      n = ++starTakesUpTo;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == AnyRun) ++p;
-  return p == pattern.size();
-}
-
-bool DeleteFiles(const std::string& name) {
+bool DiskFileSystem::deleteFiles(const std::string& name) {
   if (name.empty()) return false;
   const std::size_t slash = name.rfind(Separator);
   const std::string pattern = slash == std::string::npos ? name : name.substr(slash + 1);
-  if (!hasWildcard(pattern)) return deleteOneFile(name);
+  if (!HasWildcard(pattern)) return deleteOneFile(name);
 
   // The directory part as written ("/" for the root, "." for none).
   const fs::path directory = slash == std::string::npos ? fs::path(".")
@@ -122,12 +109,12 @@ bool DeleteFiles(const std::string& name) {
   return true;
 }
 
-bool CopyFile(const std::string& from, const std::string& to) {
+bool DiskFileSystem::copyFile(const std::string& from, const std::string& to) {
   std::error_code error;
   return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
 }
 
-bool RenameFile(const std::string& from, const std::string& to) {
+bool DiskFileSystem::renameFile(const std::string& from, const std::string& to) {
   if (nameTaken(to)) return false;
   std::error_code error;
   fs::rename(from, to, error);
