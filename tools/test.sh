@@ -7,6 +7,11 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/tools/install-dependencies.sh"
 jobs="$(nproc)"
+# A compiler cache, where one is installed, makes repeated builds quick; the
+# builds are the same with or without it.
+if command -v ccache >/dev/null && [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ]; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
 run_suite() {
   local dir="$1"; shift
