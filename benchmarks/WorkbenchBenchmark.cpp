@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 
 #include "exec/Workspace.h"
+#include "fast/EngineChoice.h"
 #include "workbench/DocumentWindow.h"
 #include "workbench/EventLoopSystem.h"
 #include "workbench/ProgramEditor.h"
@@ -73,6 +74,9 @@ int main(int argc, char** argv) {
   SettingsStore settings(settingsDir.filePath(QStringLiteral("benchmark.ini")));
   EventLoopSystem system(settings);
   Workspace workspace(system);
+  // The engine the workbench runs with (MORVANE_ENGINE=literal for the other).
+  const auto accelerator = MakeAccelerator(EngineChoiceFromEnvironment());
+  workspace.setAccelerator(accelerator.get());
 
   int runs = 3;
   const QStringList arguments = QApplication::arguments();
