@@ -10,6 +10,7 @@
 
 #include "core/Messages.h"
 #include "core/NameResolution.h"
+#include "core/ValueOperations.h"
 
 namespace morvane {
 
@@ -46,13 +47,6 @@ constexpr std::array<ReductionRule, 8> ReductionRules = {{
 
 // The class strings that end the reduction at once.
 constexpr std::array<std::string_view, 4> FinalForms = {"Z", "S", "F:Z", "F:S"};
-
-// Beyond these magnitudes a result would leave the range numbers are kept in.
-constexpr double LargestMagnitude = 1e99;
-constexpr double SmallestDivisor = 1e-99;
-
-constexpr std::int32_t True = -1;
-constexpr std::int32_t False = 0;
 
 // Character loops rather than library searches: the strings are a few
 // characters long, and these run for every step of every evaluation.
@@ -113,8 +107,6 @@ class OperatorSet {
   std::bitset<128> m_present;
 };
 
-bool isTrue(const Value& v) { return std::floor(v.number()) != 0; }
-
 // Computes one reduction on the values of its matched tokens: m_values[k]
 // belongs to the token of class m_matched[k]. The result is left in
 // m_values[0]; the values of the other tokens may be moved from.
@@ -127,13 +119,22 @@ class ValueReducer {
   char apply(Reduction reduction) {
     switch (reduction) {
       case Reduction::Parentheses: return keep(1);
-      case Reduction::Power: return power();
-      case Reduction::ProductOrQuotient: return productOrQuotient();
-      case Reduction::Sign: return sign();
-      case Reduction::SumOrJoin: return sumOrJoin();
-      case Reduction::Comparison: return comparison();
-      case Reduction::AndOr: return andOr();
-      case Reduction::Not: return negation();
+      case Reduction::Power: return operation::power(value(0), value(2), m_message);
+      case Reduction::ProductOrQuotient:
+        return classAt(1) == '*' ? operation::product(value(0), value(2), m_message)
+                                 : operation::quotient(value(0), value(2), m_message);
+      case Reduction::Sign:
+        // "-" negates its operand, "+" and "&" leave it as it is; the sign is dropped.
+        if (classAt(0) == '-') operation::negate(value(1));
+        return keep(1);
+      case Reduction::SumOrJoin:
+        return classAt(0) == cls::Number ? operation::sum(value(0), value(1), m_message)
+                                         : operation::join(value(0), value(1));
+      case Reduction::Comparison:
+        return classAt(0) == cls::String ? operation::compareTexts(classAt(1), value(0), value(2))
+                                         : operation::compareNumbers(classAt(1), value(0), value(2));
+      case Reduction::AndOr: return operation::andOr(classAt(1), value(0), value(2));
+      case Reduction::Not: return operation::negation(value(0), value(1));
     }
     return cls::None;
   }
@@ -147,115 +148,6 @@ class ValueReducer {
     if (operand != 0) value(0) = std::move(value(operand));
     return classAt(operand);
   }
-
-  // The result is written in place: no temporary value per step. A result
-  // beyond the range of numbers (a sum of two huge numbers) fails the
-  // evaluation, so no Infinity or NaN ever leaves it.
-  char number(double d) {
-    if (!std::isfinite(d)) return fail(msg::ArithmeticOverflow);
-    value(0).setDouble(d);
-    return cls::Number;
-  }
-  char truth(bool holds) {
-    value(0).setLong(holds ? True : False);
-    return cls::Number;
-  }
-
-  char fail(std::string_view text) {
-    m_message = text;
-    return cls::None;
-  }
-
-  char power() {
-    const double a = value(0).number();
-    const double b = value(2).number();
-    if (a < 0 && b != std::floor(b)) return fail(msg::IllegalExponentiation);
-    if (a != 0 && std::fabs(b * std::log10(std::fabs(a))) > 99) return fail(msg::IllegalExponentiation);
-    // Zero has no negative powers.
-    if (a == 0 && b < 0) return fail(msg::IllegalExponentiation);
-    double result = 0;
-    if (b == 2) {
-      result = a * a;
-    } else if (b == 3) {
-      result = a * a * a;
-    } else {
-      result = std::pow(a, b);
-    }
-    return number(result);
-  }
-
-  char productOrQuotient() {
-    const double a = value(0).number();
-    const double b = value(2).number();
-    if (classAt(1) == '*') {
-      const bool tooLarge = (std::fabs(a) > LargestMagnitude && std::fabs(b) > 1) ||
-                            (std::fabs(b) > LargestMagnitude && std::fabs(a) > 1);
-      if (tooLarge) return fail(msg::IllegalProduct);
-      return number(a * b);
-    }
-    if (std::fabs(b) < SmallestDivisor || (std::fabs(a) > LargestMagnitude && std::fabs(b) < 1)) {
-      return fail(msg::IllegalDivision);
-    }
-    return number(a / b);
-  }
-
-  // "-" negates its operand, "+" and "&" leave it as it is; the sign is dropped.
-  char sign() {
-    if (classAt(0) == '-') {
-      Value& operand = value(1);
-      if (operand.kind() == ValueKind::Long && operand.asLong() != std::numeric_limits<std::int32_t>::min()) {
-        operand.setLong(-operand.asLong());
-      } else {
-        operand.setDouble(-operand.number());
-      }
-    }
-    return keep(1);
-  }
-
-  char sumOrJoin() {
-    if (classAt(0) == cls::Number) {
-      return number(value(0).number() + value(1).number());
-    }
-    const std::string& left = value(0).text();
-    const std::string& right = value(1).text();
-    std::string joined;
-    joined.reserve(left.size() + right.size());
-    joined.append(left).append(right);
-    value(0).setString(std::move(joined));
-    return cls::String;
-  }
-
-  char comparison() {
-    const char op = classAt(1);
-    if (classAt(0) == cls::String) {
-      const bool equal = value(0).text() == value(2).text();
-      return truth(op == '=' ? equal : !equal);
-    }
-    const double a = value(0).number();
-    const double b = value(2).number();
-    bool holds = false;
-    switch (op) {
-      case '<': holds = a < b; break;
-      case '>': holds = a > b; break;
-      case cls::LessOrEqual: holds = a <= b; break;
-      case cls::GreaterOrEqual: holds = a >= b; break;
-      case '=': holds = a == b; break;
-      case cls::NotEqual: holds = a != b; break;
-      default: break;
-    }
-    return truth(holds);
-  }
-
-  // A number is true when its integer part is not 0.
-  char andOr() {
-    const bool a = isTrue(value(0));
-    const bool b = isTrue(value(2));
-    const bool holds = classAt(1) == cls::And ? (a && b) : (a || b);
-    return truth(holds);
-  }
-
-  // NOT is true only for exactly 0.
-  char negation() { return truth(value(1).number() == 0); }
 
   std::string_view m_matched;
   std::span<Value* const> m_values;

@@ -7,6 +7,7 @@
 #include "core/EngineServices.h"
 #include "core/Messages.h"
 #include "core/NameResolution.h"
+#include "core/ValueOperations.h"
 #include "core/Variables.h"
 
 namespace morvane {
@@ -31,6 +32,8 @@ char resultClassOf(Reduction reduction, std::string_view matched) {
     default: return cls::Number;
   }
 }
+
+char classOf(const Value& value) { return value.isString() ? cls::String : cls::Number; }
 
 // Replaces the tokens first..last of a class string (and their slots) by one.
 void collapse(std::string& classes, std::vector<Slot>& slots, int first, int last, char c) {
@@ -57,8 +60,7 @@ CompiledExpression::Compiled CompiledExpression::compile(
   m_positions.assign(static_cast<std::size_t>(count) + 1, 0);
   m_constants.clear();
   m_names.clear();
-  m_reductions.clear();
-  m_steps.clear();
+  m_ops.clear();
 
   std::string classes(tokens.classes());
   std::vector<Slot> live;
@@ -108,23 +110,42 @@ CompiledExpression::Compiled CompiledExpression::compile(
       }
       name.before = Snapshot{classes, live, ready.token, ready.lastToken};
       collapse(classes, live, ready.token, ready.lastToken, name.expectedClass);
-      m_steps.push_back(Step{true, static_cast<int>(m_names.size())});
+      m_ops.push_back(Op{OpCode::Name, ' ', 0, 0, static_cast<int>(m_names.size())});
       m_names.push_back(std::move(name));
       continue;
     }
     const ReductionStep found = FindReduction(classes);
     if (found.length == 0) break;
-    ReduceStep reduce;
-    reduce.reduction = found.reduction;
-    reduce.length = static_cast<std::uint8_t>(found.length);
-    for (int k = 0; k < found.length; ++k) {
-      reduce.matched[k] = classes[static_cast<std::size_t>(found.first - 1 + k)];
-      reduce.slots[k] = live[static_cast<std::size_t>(found.first - 1 + k)];
+    const std::string_view matched(classes.data() + found.first - 1, static_cast<std::size_t>(found.length));
+    const auto slotOf = [&](int k) { return live[static_cast<std::size_t>(found.first - 1 + k)]; };
+    Op op;
+    op.a = slotOf(0);
+    switch (found.reduction) {
+      case Reduction::Parentheses: op.code = OpCode::Keep; op.b = slotOf(1); break;
+      case Reduction::Sign:
+        op.code = matched[0] == '-' ? OpCode::NegateKeep : OpCode::Keep;
+        op.b = slotOf(1);
+        break;
+      case Reduction::Power: op.code = OpCode::Power; op.b = slotOf(2); break;
+      case Reduction::ProductOrQuotient:
+        op.code = matched[1] == '*' ? OpCode::Product : OpCode::Quotient;
+        op.b = slotOf(2);
+        break;
+      case Reduction::SumOrJoin:
+        op.code = matched[0] == cls::Number ? OpCode::Sum : OpCode::Join;
+        op.b = slotOf(1);
+        break;
+      case Reduction::Comparison:
+        op.code = matched[0] == cls::String ? OpCode::CompareTexts : OpCode::CompareNumbers;
+        op.op = matched[1];
+        op.b = slotOf(2);
+        break;
+      case Reduction::AndOr: op.code = OpCode::AndOr; op.op = matched[1]; op.b = slotOf(2); break;
+      case Reduction::Not: op.code = OpCode::Not; op.b = slotOf(1); break;
     }
-    const char result = resultClassOf(found.reduction, std::string_view(reduce.matched, reduce.length));
+    const char result = resultClassOf(found.reduction, matched);
     collapse(classes, live, found.first, found.first + found.length - 1, result);
-    m_steps.push_back(Step{false, static_cast<int>(m_reductions.size())});
-    m_reductions.push_back(reduce);
+    m_ops.push_back(op);
   }
 
   // The final stage: assignment treats strings and numbers alike.
@@ -149,63 +170,91 @@ CompiledExpression::Compiled CompiledExpression::compile(
   return Compiled::Yes;
 }
 
-void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slots,
+void CompiledExpression::settle(Evaluation& ev, LastRead& last) {
+  if (last.name == nullptr) return;
+  ev.currentName = *last.name;
+  ev.state.argValues[0] = *last.value;
+  last = LastRead{};
+}
+
+void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
                                 std::pair<Position, char>& surprise) {
   InterpreterState& state = ev.state;
   VariableTable& globals = state.services.globalTable();
-  for (const Constant& constant : m_constants) slots[static_cast<std::size_t>(constant.slot)] = constant.value;
+  std::string& message = state.message;
+  Value* const slots = slotValues.data();
+  for (const Constant& constant : m_constants) slots[constant.slot] = constant.value;
 
-  for (const Step& step : m_steps) {
-    if (step.isName) {
-      NameStep& name = m_names[static_cast<std::size_t>(step.index)];
-      // The arguments go to argument slots 1 to n, as the reducer hands them.
-      for (int a = 0; a < name.argumentCount; ++a) {
-        state.argValues[static_cast<std::size_t>(a + 1)] =
-            std::move(slots[static_cast<std::size_t>(name.argumentSlots[static_cast<std::size_t>(a)])]);
+  LastRead last;
+  for (const Op& op : m_ops) {
+    Value& a = slots[op.a];
+    const Value& b = slots[op.b];
+    char outcome = cls::Number;
+    switch (op.code) {
+      case OpCode::Name: {
+        NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+        // The arguments go to argument slots 1 to n, as the reducer hands them.
+        for (int k = 0; k < name.argumentCount; ++k) {
+          state.argValues[static_cast<std::size_t>(k + 1)] = std::move(slots[name.argumentSlots[static_cast<std::size_t>(k)]]);
+        }
+        state.argCount = name.argumentCount;
+        Value& result = slots[name.nameSlot];
+        // A variable: the element its record holds.
+        const VariableReference::Found found =
+            name.argumentCount <= 3
+                ? name.variable.element(state.localTable, globals,
+                                        std::span<const Value>(state.argValues)
+                                            .subspan(1, static_cast<std::size_t>(name.argumentCount)))
+                : VariableReference::Found{};
+        if (found.element != nullptr) {
+          result = *found.element;
+          last = LastRead{&name.variable.name(), found.element};
+        } else {
+          // Anything else may look at what the last read left behind.
+          settle(ev, last);
+          Value resolved;
+          if (!resolveOtherwise(ev, name, resolved)) return;
+          result = std::move(resolved);
+        }
+        const char actual = classOf(result);
+        if (actual != name.expectedClass) {
+          settle(ev, last);
+          surprise = {name.position, actual};
+          handOver(ev, name, slotValues, actual);
+          return;
+        }
+        continue;
       }
-      state.argCount = name.argumentCount;
-      Value result;
-      if (!resolve(ev, name, globals, result)) return;
-      const char actual = result.isString() ? cls::String : cls::Number;
-      slots[static_cast<std::size_t>(name.nameSlot)] = std::move(result);
-      if (actual != name.expectedClass) {
-        surprise = {name.position, actual};
-        handOver(ev, name, slots, actual);
-        return;
-      }
-      continue;
+      case OpCode::Keep: a = std::move(slots[op.b]); continue;
+      case OpCode::NegateKeep:
+        operation::negate(slots[op.b]);
+        a = std::move(slots[op.b]);
+        continue;
+      case OpCode::Power: outcome = operation::power(a, b, message); break;
+      case OpCode::Product: outcome = operation::product(a, b, message); break;
+      case OpCode::Quotient: outcome = operation::quotient(a, b, message); break;
+      case OpCode::Sum: outcome = operation::sum(a, b, message); break;
+      case OpCode::Join: operation::join(a, b); continue;
+      case OpCode::CompareNumbers: operation::compareNumbers(op.op, a, b); continue;
+      case OpCode::CompareTexts: operation::compareTexts(op.op, a, b); continue;
+      case OpCode::AndOr: operation::andOr(op.op, a, b); continue;
+      case OpCode::Not: operation::negation(a, b); continue;
     }
-    const ReduceStep& reduce = m_reductions[static_cast<std::size_t>(step.index)];
-    std::array<Value*, 3> values{};
-    for (int k = 0; k < reduce.length; ++k) {
-      values[static_cast<std::size_t>(k)] = &slots[static_cast<std::size_t>(reduce.slots[k])];
-    }
-    if (ApplyReduction(reduce.reduction, std::string_view(reduce.matched, reduce.length),
-                       std::span<Value* const>(values.data(), reduce.length), state.message) == cls::None) {
+    if (outcome == cls::None) {
+      settle(ev, last);
       return;
     }
   }
+  settle(ev, last);
   if (ev.mode.isGet()) {
-    finishGet(ev, slots);
+    finishGet(ev, slotValues);
   } else {
-    finishSet(ev, slots);
+    finishSet(ev, slotValues);
   }
 }
 
-bool CompiledExpression::resolve(Evaluation& ev, NameStep& name, VariableTable& globals, Value& result) {
+bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value& result) {
   InterpreterState& state = ev.state;
-  const auto arguments = static_cast<std::size_t>(name.argumentCount);
-  // 1. A variable: the element its record holds.
-  if (name.argumentCount <= 3) {
-    const VariableReference::Found found =
-        name.variable.element(state.localTable, globals, std::span<const Value>(state.argValues).subspan(1, arguments));
-    if (found.element != nullptr) {
-      ev.currentName = name.variable.name();
-      state.argValues[0] = *found.element;
-      result = *found.element;
-      return true;
-    }
-  }
   // 2. No variable: the built-in function of the name.
   if (name.builtin != NoBuiltinFunction) {
     ev.currentName = name.variable.name();
@@ -258,7 +307,7 @@ void CompiledExpression::finishSet(Evaluation& ev, std::vector<Value>& slots) {
   }
   InterpreterState& state = ev.state;
   VariableTable& globals = state.services.globalTable();
-  std::array<Value, 4> indexList;
+  std::array<Value, 4>& indexList = m_indexList;
   indexList[0] = std::move(slots[static_cast<std::size_t>(m_resultSlot)]);
   for (int i = 0; i < m_indexCount; ++i) {
     indexList[static_cast<std::size_t>(i + 1)] = std::move(slots[static_cast<std::size_t>(m_indexSlots[i])]);

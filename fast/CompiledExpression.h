@@ -17,6 +17,7 @@
 // literal reducer carries on from there: no name is resolved twice, no
 // procedure runs twice.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -82,21 +83,43 @@ class CompiledExpression {
     Snapshot before;
   };
 
-  struct ReduceStep {
-    Reduction reduction = Reduction::Parentheses;
-    std::uint8_t length = 0;
-    char matched[3] = {' ', ' ', ' '};
-    Slot slots[3] = {0, 0, 0};
+  // One step of the replay. A name step resolves m_names[name]; every other
+  // step is one reduction, chosen by its rule and matched classes when the
+  // expression was compiled, on the values of slots a and b.
+  enum class OpCode : std::uint8_t {
+    Name,
+    Keep,        // a takes b's value: parentheses, and the signs "+" and "&"
+    NegateKeep,  // a takes b's value negated: the sign "-"
+    Power,
+    Product,
+    Quotient,
+    Sum,
+    Join,
+    CompareNumbers,
+    CompareTexts,
+    AndOr,
+    Not,
   };
-
-  struct Step {
-    bool isName = false;
-    int index = 0;  // into m_names or m_reductions
+  struct Op {
+    OpCode code = OpCode::Keep;
+    char op = ' ';  // the operator's class, for comparisons and AND/OR
+    Slot a = 0;
+    Slot b = 0;
+    int name = 0;
   };
 
   enum class Final { Value, Assign, SyntaxError };
 
-  bool resolve(Evaluation& ev, NameStep& name, VariableTable& globals, Value& result);
+  // What the last variable read leaves behind: its name as the current
+  // name, its value in argument slot 0. Both are written when something
+  // could look at them, not at every read.
+  struct LastRead {
+    const std::string* name = nullptr;
+    const Value* value = nullptr;
+  };
+  static void settle(Evaluation& ev, LastRead& last);
+
+  bool resolveOtherwise(Evaluation& ev, NameStep& name, Value& result);
   void handOver(Evaluation& ev, const NameStep& name, std::vector<Value>& slots, char actual);
   void finishGet(Evaluation& ev, std::vector<Value>& slots);
   void finishSet(Evaluation& ev, std::vector<Value>& slots);
@@ -105,14 +128,14 @@ class CompiledExpression {
   std::vector<Position> m_positions;  // per slot, the position of its token
   std::vector<Constant> m_constants;
   std::vector<NameStep> m_names;
-  std::vector<ReduceStep> m_reductions;
-  std::vector<Step> m_steps;
+  std::vector<Op> m_ops;
 
   Final m_final = Final::SyntaxError;
   Slot m_resultSlot = 0;  // Value: the result; Assign: the value to store
   int m_indexCount = 0;
   Slot m_indexSlots[3] = {0, 0, 0};
   VariableReference m_target;
+  std::array<Value, 4> m_indexList;  // the stored value and its indices, reused
   Position m_targetPosition = 0;
 };
 

@@ -61,6 +61,19 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
 std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKind kind) {
   LineDecode* decode = ctx.accelerated->line(ctx.state.currentLine);
   if (decode == nullptr) return std::nullopt;
+  if (kind == StatementKind::Assignment) {
+    // A free run's assignment: the statement evaluated as one, then on to
+    // the next line. Single step and typed commands trace it: the literal
+    // section does that.
+    if (ctx.singleStep()) return std::nullopt;
+    InterpreterState& s = ctx.state;
+    if (!evaluate(ctx, s.lines.lineStart(s.currentLine), ctx.lastPosition, ExpressionMode::set())) {
+      return Completion::ErrorExit;
+    }
+    s.currentLine += 1;
+    ctx.entryFlag = EntryFlag::InSequence;
+    return Completion::NextLine;
+  }
   if (!decode->controlDecoded) {
     DecodeControlStatement(ctx, kind, decode->control);
     decode->controlDecoded = true;

@@ -37,7 +37,7 @@ void VariableReference::bind(const ProgramChars& chars, Position position) {
 
 std::size_t VariableReference::search(const VariableTable& table) const {
   for (std::size_t k = 1; k < table.records.size(); ++k) {
-    if (table.records[k].name == m_name) return k;
+    if (carriesName(table, k)) return k;
   }
   return 0;
 }
@@ -69,7 +69,10 @@ VariableReference::Found VariableReference::element(VariableTable& localTable, V
   if (indices.size() > 3) return Found{};
   const Found found = find(localTable, globalTable);
   if (found.record == nullptr) return Found{};
+  VariableTable& table = m_table == Table::Local ? localTable : globalTable;
   const VariableRecord& record = *found.record;
+  // A name without indices stands for the block's first element.
+  if (indices.empty()) return Found{found.record, &table.values[record.firstSlot + 1]};
   const std::int32_t bounds[3] = {record.bound1, record.bound2, record.bound3};
   std::int64_t at[3] = {0, 0, 0};
   for (std::size_t k = 0; k < indices.size(); ++k) {
@@ -83,7 +86,6 @@ VariableReference::Found VariableReference::element(VariableTable& localTable, V
   const std::int64_t stride2 = std::int64_t{record.bound3} + 1;
   const std::int64_t stride1 = (std::int64_t{record.bound2} + 1) * stride2;
   const std::int64_t offset = at[0] * stride1 + at[1] * stride2 + at[2];
-  VariableTable& table = m_table == Table::Local ? localTable : globalTable;
   return Found{found.record, &table.values[record.firstSlot + 1 + static_cast<std::size_t>(offset)]};
 }
 

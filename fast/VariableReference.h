@@ -43,8 +43,15 @@ class VariableReference {
  private:
   enum class Table : std::uint8_t { Unknown, Local, Global };
 
+  // Names are a few characters long: compared here, without a library call.
   bool carriesName(const VariableTable& table, std::size_t record) const {
-    return record < table.records.size() && table.records[record].name == m_name;
+    if (record >= table.records.size()) return false;
+    const std::string& name = table.records[record].name;
+    if (name.size() != m_name.size()) return false;
+    for (std::size_t k = 0; k < name.size(); ++k) {
+      if (name[k] != m_name[k]) return false;
+    }
+    return true;
   }
   std::size_t search(const VariableTable& table) const;
 
