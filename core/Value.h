@@ -89,6 +89,10 @@ class Value {
     m_kind = ValueKind::String;
     m_text = std::move(s);
   }
+  // Appends to the text of a String value in place, keeping its storage.
+  void appendText(const std::string& more) {
+    if (m_kind == ValueKind::String) m_text.append(more);
+  }
   void clear() {
     leaveString();
     m_kind = ValueKind::Empty;

@@ -92,12 +92,14 @@ inline void negate(Value& operand) {
 
 inline char sum(Value& a, const Value& b, std::string& message) { return number(a, a.number() + b.number(), message); }
 
+// The right string is added to the left one where it stands, keeping its storage.
 inline char join(Value& a, const Value& b) {
-  const std::string& left = a.text();
-  const std::string& right = b.text();
-  std::string joined;
-  joined.reserve(left.size() + right.size());
-  joined.append(left).append(right);
+  if (a.isString() && &a != &b) {
+    a.appendText(b.text());
+    return cls::String;
+  }
+  std::string joined(a.text());
+  joined.append(b.text());
   a.setString(std::move(joined));
   return cls::String;
 }

@@ -121,7 +121,7 @@ Completion ExecuteAssignment(StatementContext& ctx) {
 Completion ExecuteIfBlock(StatementContext& ctx) {
   if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
   InterpreterState& s = ctx.state;
-  const std::string& k = ctx.keyword;
+  const std::string_view k = ctx.keyword;
   if (k == "IF" || (k == "ELSEIF" && ctx.entryFlag == EntryFlag::AfterFalseJump)) return testCondition(ctx);
   if ((k == "ELSE" || k == "ELSEIF") && ctx.entryFlag != EntryFlag::AfterFalseJump) {
     // The previous branch has run to its end: skip the remaining branches.
@@ -141,7 +141,7 @@ Completion ExecuteIfBlock(StatementContext& ctx) {
 Completion ExecuteForLoop(StatementContext& ctx) {
   if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
   InterpreterState& s = ctx.state;
-  const std::string& k = ctx.keyword;
+  const std::string_view k = ctx.keyword;
   if (k.starts_with("NEXT ")) return jumpToPartner(ctx, EntryFlag::AfterFalseJump);
   if (k == "EXIT FOR" || k == "CONTINUE FOR") return jumpToPartner(ctx);
 
@@ -202,7 +202,7 @@ Completion ExecuteForLoop(StatementContext& ctx) {
 Completion ExecuteDoLoop(StatementContext& ctx) {
   if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
   InterpreterState& s = ctx.state;
-  const std::string& k = ctx.keyword;
+  const std::string_view k = ctx.keyword;
   if (k == "DO") return ctx.nextLine();
   if (k == "LOOP" || k == "EXIT LOOP" || k == "EXIT DO" || k == "CONTINUE DO" || k == "CONTINUE LOOP") {
     return jumpToPartner(ctx);

@@ -86,8 +86,9 @@ Completion dispatch(StatementContext& ctx, StatementKind kind) {
 
 StatementKind ReadStatementLine(StatementContext& ctx) {
   const InterpreterState& s = ctx.state;
-  StatementKeyword(s.programChars, s.lines, s.currentLine, ctx.keywordEnd, ctx.keyword);
-  if (ctx.keyword == "DRAW COORDINATES") ctx.keyword = "DRAWCOORDINATES";
+  StatementKeyword(s.programChars, s.lines, s.currentLine, ctx.keywordEnd, ctx.keywordText);
+  if (ctx.keywordText == "DRAW COORDINATES") ctx.keywordText = "DRAWCOORDINATES";
+  ctx.keyword = ctx.keywordText;
   const Position from = s.lines.lineStart(s.currentLine);
   const Position to = s.lines.lineStart(s.currentLine + 1) - 1;
   ctx.lastPosition = StatementEnd(s.programChars, from, to);

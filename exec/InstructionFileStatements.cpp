@@ -137,7 +137,7 @@ Completion ExecuteInstructionFile(StatementContext& ctx) {
   const std::string name =
       TakeFileName(ctx, ctx.argumentStart, ctx.lastPosition, UnquotedName::UpToFirstBlank);
   if (name.empty()) return ctx.fail(msg::SpecifyFilename);
-  const std::string& k = ctx.keyword;
+  const std::string_view k = ctx.keyword;
   if (k == "RUN") return runInstructionFile(ctx, name);
   if (k == "EXECUTE") return openInWindow(ctx, name, WindowLayout::Usual, true);
   if (k == "EXECUTEGRAFIC") return openInWindow(ctx, name, WindowLayout::CanvasOnly, true);

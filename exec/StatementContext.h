@@ -36,7 +36,10 @@ struct StatementContext {
   Workspace& workspace;
   Document& document;
 
-  std::string keyword;         // the current line's keyword (capacity reused line after line)
+  // The current line's keyword: a view of keywordText, or of what the
+  // accelerator keeps of the line.
+  std::string_view keyword;
+  std::string keywordText;     // the keyword as the line loop read it (capacity reused line after line)
   Position keywordEnd = 0;     // its last character
   Position lastPosition = 0;   // the line's last significant character, 0 if none
   Position argumentStart = 0;  // the first character of the arguments, 0 if none

@@ -49,6 +49,7 @@ struct LineDecode {
   bool controlDecoded = false;
   ControlDecode control;
   std::vector<std::unique_ptr<ExpressionEntry>> expressions;
+  ExpressionEntry* lastFound = nullptr;  // the entry asked for last: most lines have one
 };
 
 class AcceleratedProgram {

@@ -27,7 +27,7 @@ std::string keywordOf(const InterpreterState& s, LineNumber line) {
   return StatementKeyword(s.programChars, s.lines, line, end);
 }
 
-ControlStatement classify(StatementKind kind, const std::string& k) {
+ControlStatement classify(StatementKind kind, std::string_view k) {
   switch (kind) {
     case StatementKind::ForLoop:
       if (k.starts_with("NEXT ")) return ControlStatement::Next;
