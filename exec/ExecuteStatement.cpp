@@ -161,7 +161,7 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
   for (;;) {
     // 1. Read the line; the window's observer sees it before it runs.
     const StatementKind kind = level.readLine();
-    ObserveLine(ctx);
+    if (document.observer != nullptr) ObserveLine(ctx);
 
     // 2. In single step the line is shown in the editor.
     if (document.runState == RunState::StepOne) highlightLine(ctx);

@@ -200,12 +200,13 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
         state.argCount = name.argumentCount;
         Value& result = slots[name.nameSlot];
         // A variable: the element its record holds.
-        const VariableReference::Found found =
-            name.argumentCount <= 3
-                ? name.variable.element(state.localTable, globals,
-                                        std::span<const Value>(state.argValues)
-                                            .subspan(1, static_cast<std::size_t>(name.argumentCount)))
-                : VariableReference::Found{};
+        VariableReference::Found found;
+        if (name.argumentCount == 0) found = name.variable.localScalar(state.localTable);
+        if (found.element == nullptr && name.argumentCount <= 3) {
+          found = name.variable.element(
+              state.localTable, globals,
+              std::span<const Value>(state.argValues).subspan(1, static_cast<std::size_t>(name.argumentCount)));
+        }
         if (found.element != nullptr) {
           result = *found.element;
           last = LastRead{&name.variable.name(), found.element};
@@ -315,8 +316,12 @@ void CompiledExpression::finishSet(Evaluation& ev, std::vector<Value>& slots) {
   // The element of an existing variable takes the value by its storage
   // type; everything else (a new variable, a wrong suffix or index, a value
   // that does not fit) is the store's own business, messages included.
-  const VariableReference::Found found = m_target.element(
-      state.localTable, globals, std::span<const Value>(indexList).subspan(1, static_cast<std::size_t>(m_indexCount)));
+  VariableReference::Found found;
+  if (m_indexCount == 0) found = m_target.localScalar(state.localTable);
+  if (found.element == nullptr) {
+    found = m_target.element(state.localTable, globals,
+                             std::span<const Value>(indexList).subspan(1, static_cast<std::size_t>(m_indexCount)));
+  }
   const bool suffixFits =
       found.record != nullptr && (m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix);
   if (found.element != nullptr && suffixFits &&

@@ -126,7 +126,12 @@ bool FastEngine::evaluate(StatementContext& ctx, Position from, Position to, Exp
     entry->compiled = true;
   }
 
-  std::vector<Value>& slots = slotsAtDepth(workspaces.depth(), entry->expression.slotCount());
+  const int depth = workspaces.depth();
+  const int slotCount = entry->expression.slotCount();
+  std::vector<Value>& slots = static_cast<int>(m_slots.size()) >= depth &&
+                                      static_cast<int>(m_slots[static_cast<std::size_t>(depth - 1)]->size()) >= slotCount
+                                  ? *m_slots[static_cast<std::size_t>(depth - 1)]
+                                  : slotsAtDepth(depth, slotCount);
   std::pair<Position, char> surprise{0, ' '};
   entry->expression.replay(ev, slots, surprise);
   if (surprise.first != 0) {

@@ -90,7 +90,8 @@ Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
 [[nodiscard]] bool advanceLoopVariable(StatementContext& ctx, ControlDecode& decode, double stepValue, double& v) {
   InterpreterState& s = ctx.state;
   VariableTable& globals = ctx.workspace.globals();
-  const VariableReference::Found found = decode.loopVariable.element(s.localTable, globals, {});
+  VariableReference::Found found = decode.loopVariable.localScalar(s.localTable);
+  if (found.element == nullptr) found = decode.loopVariable.element(s.localTable, globals, {});
   const char suffix = decode.loopVariable.suffix();
   if (found.element != nullptr && (suffix == ' ' || suffix == found.record->suffix)) {
     const Value sum = Value::fromDouble(found.element->number() + stepValue);
@@ -120,13 +121,13 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
   if (decode.to == 0) return ctx.fail(msg::WhereIsTo);
   const Position endTo = decode.step > 0 ? decode.step - 1 : ctx.lastPosition;
   double v = 0;
-  // The loop variable's name for the trace: the step and end expressions
-  // leave the names they read in currentName.
+  // The loop variable's name for the trace (kept only while tracing): the
+  // step and end expressions leave the names they read in currentName.
   std::string loopName;
   if (ctx.entryFlag != EntryFlag::AfterFalseJump) {
     if (!EvaluateSet(ctx, ctx.argumentStart, decode.to - 1)) return Completion::ErrorExit;
     v = s.resultValue.number();
-    loopName = ctx.currentName;
+    if (ctx.singleStep()) loopName = ctx.currentName;
   }
   double stepValue = 1;
   if (decode.step > 0) {
@@ -135,7 +136,7 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
   }
   if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
     if (!advanceLoopVariable(ctx, decode, stepValue, v)) return Completion::ErrorExit;
-    loopName = ctx.currentName;
+    if (ctx.singleStep()) loopName = ctx.currentName;
   }
   if (!EvaluateGet(ctx, decode.to + 3, endTo)) return Completion::ErrorExit;
   const double end = s.resultValue.number();

@@ -40,6 +40,14 @@ class VariableReference {
   // element otherwise (then the store's own operations decide what happens).
   Found element(VariableTable& localTable, VariableTable& globalTable, std::span<const Value> indices);
 
+  // The quick case of element() without indices: the local record found
+  // last time still carries the name. nullptr otherwise; element() decides.
+  Found localScalar(VariableTable& localTable) const {
+    if (m_table != Table::Local || !carriesName(localTable, m_record)) return Found{};
+    VariableRecord& record = localTable.records[m_record];
+    return Found{&record, &localTable.values[record.firstSlot + 1]};
+  }
+
  private:
   enum class Table : std::uint8_t { Unknown, Local, Global };
 
