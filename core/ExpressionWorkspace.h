@@ -158,11 +158,11 @@ class ExpressionWorkspaces {
  private:
   ExpressionWorkspace& enter(std::uintptr_t stackMark) {
     if (m_depth == 0) m_stackBase = stackMark;
-    if (static_cast<std::size_t>(m_depth) == m_levels.size()) {
-      m_levels.push_back(std::make_unique<ExpressionWorkspace>());
-    }
+    if (static_cast<std::size_t>(m_depth) == m_levels.size()) addLevel();
     return *m_levels[static_cast<std::size_t>(m_depth++)];
   }
+  // Kept out of line: a level is added once, entered millions of times.
+  [[gnu::noinline]] void addLevel() { m_levels.push_back(std::make_unique<ExpressionWorkspace>()); }
   void leave() { --m_depth; }
 
   // How far the stack has grown from the outermost evaluation to `here`. A
