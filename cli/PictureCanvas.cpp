@@ -39,20 +39,20 @@ void PictureCanvas::grow(PixelSize atLeast) {
 }
 
 void PictureCanvas::drawLine(PixelPoint from, PixelPoint to, const Stroke& stroke) {
-  painted().drawLine(from, to, stroke);
+  if (Canvas* canvas = paintedIfKept()) canvas->drawLine(from, to, stroke);
 }
 
 void PictureCanvas::drawRectangle(PixelPoint corner1, PixelPoint corner2, const Stroke& stroke, const Fill& fill) {
-  painted().drawRectangle(corner1, corner2, stroke, fill);
+  if (Canvas* canvas = paintedIfKept()) canvas->drawRectangle(corner1, corner2, stroke, fill);
 }
 
 void PictureCanvas::drawEllipse(PixelPoint centre, double radiusX, double radiusY, const Stroke& stroke,
                                 const Fill& fill) {
-  painted().drawEllipse(centre, radiusX, radiusY, stroke, fill);
+  if (Canvas* canvas = paintedIfKept()) canvas->drawEllipse(centre, radiusX, radiusY, stroke, fill);
 }
 
 void PictureCanvas::drawPoint(PixelPoint at, ColourNumber colour, int width) {
-  painted().drawPoint(at, colour, width);
+  if (Canvas* canvas = paintedIfKept()) canvas->drawPoint(at, colour, width);
 }
 
 TextExtent PictureCanvas::measureText(std::string_view text, const CanvasFont& font) {
@@ -61,7 +61,7 @@ TextExtent PictureCanvas::measureText(std::string_view text, const CanvasFont& f
 
 void PictureCanvas::drawText(PixelPoint topLeft, std::string_view text, const CanvasFont& font,
                              ColourNumber colour) {
-  painted().drawText(topLeft, text, font, colour);
+  if (Canvas* canvas = paintedIfKept()) canvas->drawText(topLeft, text, font, colour);
 }
 
 bool PictureCanvas::hasFont(std::string_view name) { return painted().hasFont(name); }

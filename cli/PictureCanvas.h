@@ -3,6 +3,11 @@
 // first drawing or font question, so that a program that draws nothing never
 // starts the window system's machinery. Until then it is a white canvas of
 // its size.
+//
+// When no picture is to be saved, the picture serves only the questions a
+// program can see the answers of: the measures of a text and whether a font
+// is there. Lines, shapes and texts are then painted nowhere, so a program
+// that draws without writing text never loads the picture module.
 
 #include <memory>
 #include <string>
@@ -15,7 +20,8 @@ namespace morvane {
 
 class PictureCanvas final : public Canvas {
  public:
-  PictureCanvas(PixelSize size, const char* programName) : m_size(size), m_programName(programName) {}
+  PictureCanvas(PixelSize size, const char* programName, bool keepsPicture)
+      : m_size(size), m_programName(programName), m_keepsPicture(keepsPicture) {}
 
   // The picture, made now if nothing was drawn; nullptr without Qt.
   Picture* picture();
@@ -35,6 +41,8 @@ class PictureCanvas final : public Canvas {
 
  private:
   Canvas& painted();
+  // The canvas drawing goes to; nullptr when nothing is to be painted.
+  Canvas* paintedIfKept() { return m_keepsPicture ? &painted() : nullptr; }
   // What was drawn on so far, nullptr while nothing was.
   Canvas* drawnOn() {
     if (m_picture) return &m_picture->canvas();
@@ -43,6 +51,7 @@ class PictureCanvas final : public Canvas {
 
   PixelSize m_size;
   std::string m_programName;
+  bool m_keepsPicture;
   std::unique_ptr<Picture> m_picture;
   std::unique_ptr<RecordingCanvas> m_unpainted;  // when no picture could be made
 };

@@ -94,7 +94,7 @@ bool makeCanvas(const CanvasOptions& options, const char* programName, RunnerCan
     return false;
   }
   if (CanMakePictures() && (wantsPicture || !wantsLog)) {
-    out.picture = std::make_unique<PictureCanvas>(options.size, programName);
+    out.picture = std::make_unique<PictureCanvas>(options.size, programName, wantsPicture);
   }
   if (wantsLog || !out.picture) {
     out.recording = out.picture ? std::make_unique<RecordingCanvas>(*out.picture)
