@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/Variables.h"
+#include "exec/ControlFlowSteps.h"
 #include "exec/Evaluation.h"
 #include "exec/StatementKind.h"
 #include "prepare/Scanning.h"
@@ -13,50 +14,9 @@ namespace morvane {
 
 namespace {
 
-// Whether a CR lies among the positions from..to (inclusive): a line that
-// holds none continues on the same editor line.
-bool holdsLineEnd(const ProgramChars& chars, Position from, Position to) {
-  for (Position p = from; p <= to; ++p) {
-    if (chars.at(p) == CR) return true;
-  }
-  return false;
-}
-
-// The value of a condition: true when its number is not 0. A string is no
-// condition.
-[[nodiscard]] bool evaluateCondition(StatementContext& ctx, Position from, Position to, bool& truth) {
-  if (!EvaluateGet(ctx, from, to)) return false;
-  const Value& v = ctx.state.resultValue;
-  if (v.isString()) {
-    ctx.state.message.assign(msg::WrongType);
-    return false;
-  }
-  truth = v.number() != 0;
-  return true;
-}
-
-// The trace of a condition in single step.
-void traceCondition(StatementContext& ctx, bool truth) {
-  if (!ctx.singleStep()) return;
-  ctx.print(truth ? " (true)" : " (false)");
-  ctx.print(CRLF);
-}
-
-// Moves on (or jumps) with a trace of its own instead of the line break.
-Completion continueAt(StatementContext& ctx, LineNumber target, EntryFlag entry) {
-  ctx.state.currentLine = target;
-  ctx.entryFlag = entry;
-  return Completion::NextLine;
-}
-
 // The jump to the line's BlockLink target, with the line break of single step.
 Completion jumpToPartner(StatementContext& ctx, EntryFlag entry = EntryFlag::InSequence) {
   return ctx.jumpTo(ctx.state.lines.blockLink(ctx.state.currentLine), entry);
-}
-
-std::string keywordOf(const StatementContext& ctx, LineNumber line) {
-  Position end = 0;
-  return StatementKeyword(ctx.state.programChars, ctx.state.lines, line, end);
 }
 
 // The value as a trace shows it: a string unchanged, a number as its text.
@@ -71,22 +31,22 @@ Completion testCondition(StatementContext& ctx) {
   if (then == 0) return ctx.fail(msg::WhereIsThen);
   // 2. A single-line IF goes on after THEN on the same editor line.
   const Position lineStart = s.lines.lineStart(s.currentLine);
-  const bool singleLine = !holdsLineEnd(chars, lineStart, s.lines.lineStart(s.currentLine + 1));
+  const bool singleLine = !HoldsLineEnd(chars, lineStart, s.lines.lineStart(s.currentLine + 1));
   // 3. The condition stands between the keyword and THEN.
   bool truth = false;
-  if (!evaluateCondition(ctx, ctx.argumentStart, then - 1, truth)) return Completion::ErrorExit;
-  traceCondition(ctx, truth);
+  if (!EvaluateCondition(ctx, ctx.argumentStart, then - 1, truth)) return Completion::ErrorExit;
+  TraceCondition(ctx, truth);
   // 4. True: the branch follows.
-  if (truth) return continueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+  if (truth) return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
   // 5. False: on to the next branch. An ELSE or ELSEIF reached so is entered,
   // except from a single-line IF whose target lies on a later editor line:
   // that ELSE belongs to an enclosing block and must not run.
   const LineNumber target = s.lines.blockLink(s.currentLine);
-  const std::string targetKeyword = keywordOf(ctx, target);
+  const std::string targetKeyword = KeywordOfLine(ctx.state, target);
   EntryFlag entry = (targetKeyword == "ELSE" || targetKeyword == "ELSEIF") ? EntryFlag::AfterFalseJump
                                                                            : EntryFlag::InSequence;
-  if (singleLine && holdsLineEnd(chars, lineStart, s.lines.lineStart(target))) entry = EntryFlag::InSequence;
-  return continueAt(ctx, target, entry);
+  if (singleLine && HoldsLineEnd(chars, lineStart, s.lines.lineStart(target))) entry = EntryFlag::InSequence;
+  return ContinueAt(ctx, target, entry);
 }
 
 }  // namespace
@@ -115,7 +75,7 @@ Completion ExecuteAssignment(StatementContext& ctx) {
     ctx.print(trace);
   }
   // 3. Next line, with no further line break.
-  return continueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+  return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
 }
 
 Completion ExecuteIfBlock(StatementContext& ctx) {
@@ -126,8 +86,8 @@ Completion ExecuteIfBlock(StatementContext& ctx) {
   if ((k == "ELSE" || k == "ELSEIF") && ctx.entryFlag != EntryFlag::AfterFalseJump) {
     // The previous branch has run to its end: skip the remaining branches.
     LineNumber target = s.lines.blockLink(s.currentLine);
-    for (std::string next = keywordOf(ctx, target); next == "ELSE" || next == "ELSEIF";
-         next = keywordOf(ctx, target)) {
+    for (std::string next = KeywordOfLine(ctx.state, target); next == "ELSE" || next == "ELSEIF";
+         next = KeywordOfLine(ctx.state, target)) {
       const LineNumber further = s.lines.blockLink(target);
       if (further <= target) break;  // a link never leads backwards
       target = further;
@@ -196,7 +156,7 @@ Completion ExecuteForLoop(StatementContext& ctx) {
   }
   // 6. The body runs while v has not passed the end in the step's direction.
   const bool runBody = (v <= end && stepValue >= 0) || (v >= end && stepValue <= 0);
-  return continueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+  return ContinueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
 }
 
 Completion ExecuteDoLoop(StatementContext& ctx) {
@@ -209,10 +169,10 @@ Completion ExecuteDoLoop(StatementContext& ctx) {
   }
   // DO WHILE, DO UNTIL, LOOP WHILE, LOOP UNTIL: the condition decides.
   bool truth = false;
-  if (!evaluateCondition(ctx, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
-  traceCondition(ctx, truth);
+  if (!EvaluateCondition(ctx, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
+  TraceCondition(ctx, truth);
   const bool jumps = (k == "DO WHILE" || k == "LOOP UNTIL") ? !truth : truth;
-  return continueAt(ctx, jumps ? s.lines.blockLink(s.currentLine) : s.currentLine + 1, EntryFlag::InSequence);
+  return ContinueAt(ctx, jumps ? s.lines.blockLink(s.currentLine) : s.currentLine + 1, EntryFlag::InSequence);
 }
 
 Completion ExecuteGoto(StatementContext& ctx) {

@@ -7,6 +7,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/Variables.h"
+#include "exec/ControlFlowSteps.h"
 #include "exec/Evaluation.h"
 #include "exec/Workspace.h"
 #include "prepare/Scanning.h"
@@ -14,18 +15,6 @@
 namespace morvane {
 
 namespace {
-
-bool holdsLineEnd(const ProgramChars& chars, Position from, Position to) {
-  for (Position p = from; p <= to; ++p) {
-    if (chars.at(p) == CR) return true;
-  }
-  return false;
-}
-
-std::string keywordOf(const InterpreterState& s, LineNumber line) {
-  Position end = 0;
-  return StatementKeyword(s.programChars, s.lines, line, end);
-}
 
 ControlStatement classify(StatementKind kind, std::string_view k) {
   switch (kind) {
@@ -50,39 +39,14 @@ ControlStatement classify(StatementKind kind, std::string_view k) {
   }
 }
 
-// The value of a condition: true when its number is not 0; a string is no condition.
-[[nodiscard]] bool evaluateCondition(StatementContext& ctx, Position from, Position to, bool& truth) {
-  if (!EvaluateGet(ctx, from, to)) return false;
-  const Value& v = ctx.state.resultValue;
-  if (v.isString()) {
-    ctx.state.message.assign(msg::WrongType);
-    return false;
-  }
-  truth = v.number() != 0;
-  return true;
-}
-
-void traceCondition(StatementContext& ctx, bool truth) {
-  if (!ctx.singleStep()) return;
-  ctx.print(truth ? " (true)" : " (false)");
-  ctx.print(CRLF);
-}
-
-// Moves on with a trace of its own instead of the line break.
-Completion continueAt(StatementContext& ctx, LineNumber target, EntryFlag entry) {
-  ctx.state.currentLine = target;
-  ctx.entryFlag = entry;
-  return Completion::NextLine;
-}
-
 Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
   InterpreterState& s = ctx.state;
   if (decode.then == 0) return ctx.fail(msg::WhereIsThen);
   bool truth = false;
-  if (!evaluateCondition(ctx, ctx.argumentStart, decode.then - 1, truth)) return Completion::ErrorExit;
-  traceCondition(ctx, truth);
-  if (truth) return continueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
-  return continueAt(ctx, s.lines.blockLink(s.currentLine), decode.falseEntry);
+  if (!EvaluateCondition(ctx, ctx.argumentStart, decode.then - 1, truth)) return Completion::ErrorExit;
+  TraceCondition(ctx, truth);
+  if (truth) return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+  return ContinueAt(ctx, s.lines.blockLink(s.currentLine), decode.falseEntry);
 }
 
 // Back from NEXT: the loop variable moves on by the step, as LookupVariable
@@ -147,18 +111,18 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
     ctx.print(CRLF);
   }
   const bool runBody = (v <= end && stepValue >= 0) || (v >= end && stepValue <= 0);
-  return continueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+  return ContinueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
 }
 
 Completion conditionalLoop(StatementContext& ctx, const ControlDecode& decode) {
   InterpreterState& s = ctx.state;
   bool truth = false;
-  if (!evaluateCondition(ctx, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
-  traceCondition(ctx, truth);
+  if (!EvaluateCondition(ctx, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
+  TraceCondition(ctx, truth);
   const bool leavesOnFalse =
       decode.statement == ControlStatement::DoWhile || decode.statement == ControlStatement::LoopUntil;
   const bool jumps = leavesOnFalse ? !truth : truth;
-  return continueAt(ctx, jumps ? s.lines.blockLink(s.currentLine) : s.currentLine + 1, EntryFlag::InSequence);
+  return ContinueAt(ctx, jumps ? s.lines.blockLink(s.currentLine) : s.currentLine + 1, EntryFlag::InSequence);
 }
 
 }  // namespace
@@ -178,12 +142,12 @@ void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, Con
     case ControlStatement::ElseIf: {
       decode.then = FindWord(chars, ctx.argumentStart, ctx.lastPosition, "THEN");
       const Position lineStart = s.lines.lineStart(line);
-      decode.singleLine = !holdsLineEnd(chars, lineStart, s.lines.lineStart(line + 1));
+      decode.singleLine = !HoldsLineEnd(chars, lineStart, s.lines.lineStart(line + 1));
       const LineNumber target = s.lines.blockLink(line);
-      const std::string targetKeyword = keywordOf(s, target);
+      const std::string targetKeyword = KeywordOfLine(s, target);
       decode.falseEntry = (targetKeyword == "ELSE" || targetKeyword == "ELSEIF") ? EntryFlag::AfterFalseJump
                                                                                  : EntryFlag::InSequence;
-      if (decode.singleLine && holdsLineEnd(chars, lineStart, s.lines.lineStart(target))) {
+      if (decode.singleLine && HoldsLineEnd(chars, lineStart, s.lines.lineStart(target))) {
         decode.falseEntry = EntryFlag::InSequence;
       }
       [[fallthrough]];
@@ -191,7 +155,7 @@ void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, Con
     case ControlStatement::Else: {
       if (decode.statement == ControlStatement::If) break;
       LineNumber target = s.lines.blockLink(line);
-      for (std::string next = keywordOf(s, target); next == "ELSE" || next == "ELSEIF"; next = keywordOf(s, target)) {
+      for (std::string next = KeywordOfLine(s, target); next == "ELSE" || next == "ELSEIF"; next = KeywordOfLine(s, target)) {
         const LineNumber further = s.lines.blockLink(target);
         if (further <= target) break;  // a link never leads backwards
         target = further;
