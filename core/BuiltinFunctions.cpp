@@ -42,8 +42,8 @@ Outcome failed() { return {Status::Failed, {}}; }
 
 class Call {
  public:
-  Call(ArgumentList& args, std::int32_t count, EngineServices& services)
-      : m_args(args), m_count(count), m_services(services) {}
+  Call(ArgumentList& args, std::int32_t count, EngineServices& services, Value& resultSlot)
+      : result(resultSlot), m_args(args), m_count(count), m_services(services) {}
 
   int count() const { return m_count; }
   EngineServices& services() { return m_services; }
@@ -77,7 +77,7 @@ class Call {
     return true;
   }
 
-  Value result;
+  Value& result;  // where the function leaves its value
 
  private:
   ArgumentList& m_args;
@@ -102,7 +102,7 @@ bool roundToWhole(double x, std::int32_t& whole) {
 // A Double result, or the general error when the computation left the numbers.
 Outcome real(Call& c, double x) {
   if (!std::isfinite(x)) return failed();
-  c.result = Value::fromDouble(x);
+  c.result.setDouble(x);
   return done();
 }
 
@@ -117,7 +117,7 @@ Outcome keepingKind(Call& c, std::string_view refusal, double (*f)(double)) {
   if (c.count() != 1 || c.isString(1)) return refused(refusal);
   const Value& a = c.arg(1);
   if (a.kind() == ValueKind::Double) return real(c, f(a.asDouble()));
-  c.result = Value::fromLong(a.isEmpty() ? 0 : a.asLong());
+  c.result.setLong(a.isEmpty() ? 0 : a.asLong());
   return done();
 }
 
@@ -150,11 +150,11 @@ Outcome absFunction(Call& c) {
   const Value& a = c.arg(1);
   if (a.kind() == ValueKind::Long) {
     if (a.asLong() == std::numeric_limits<std::int32_t>::min()) return failed();
-    c.result = Value::fromLong(a.asLong() < 0 ? -a.asLong() : a.asLong());
+    c.result.setLong(a.asLong() < 0 ? -a.asLong() : a.asLong());
     return done();
   }
   if (a.isEmpty()) {
-    c.result = Value::fromLong(0);
+    c.result.setLong(0);
     return done();
   }
   return real(c, std::fabs(a.asDouble()));
@@ -206,7 +206,7 @@ Outcome acosFunction(Call& c) {
   if (c.count() != 1 || c.isString(1)) return refused(msg::AcosNeedsNumber);
   const double x = c.arg(1).number();
   if (x == 1) {
-    c.result = Value::fromLong(0);
+    c.result.setLong(0);
     return done();
   }
   if (x == -1) return real(c, 2 * quarterTurn());
@@ -256,7 +256,7 @@ Outcome minFunction(Call& c) { return extreme(c, Extreme::Smallest, msg::MinNeed
 Outcome inputBoxFunction(Call& c) {
   if (c.count() > 1) return refused(msg::InputBoxNeedsComment);
   const std::string prompt = c.count() == 1 ? plainText(c.arg(1)) : std::string();
-  c.result = Value::fromString(c.services().inputBox(prompt, msg::InputBoxCaption));
+  c.result.setString(c.services().inputBox(prompt, msg::InputBoxCaption));
   return done();
 }
 
@@ -264,7 +264,7 @@ Outcome fileFunction(Call& c) {
   if (c.count() != 1 || !c.isString(1)) return refused(msg::FileNeedsName);
   std::string content;
   if (!c.services().readWholeFile(c.arg(1).text(), content)) return failed();
-  c.result = Value::fromString(std::move(content));
+  c.result.setString(std::move(content));
   return done();
 }
 
@@ -277,19 +277,19 @@ Outcome timerFunction(Call& c) {
 
 Outcome timeFunction(Call& c) {
   if (c.count() != 0) return refused(msg::TimeNeedsNoArguments);
-  c.result = Value::fromString(c.services().timeOfDayText());
+  c.result.setString(c.services().timeOfDayText());
   return done();
 }
 
 Outcome dateFunction(Call& c) {
   if (c.count() != 0) return refused(msg::DateNeedsNoArguments);
-  c.result = Value::fromString(c.services().dateText());
+  c.result.setString(c.services().dateText());
   return done();
 }
 
 Outcome versionFunction(Call& c) {
   if (c.count() != 0) return refused(msg::VersionNeedsNoArguments);
-  c.result = Value::fromString(std::string(msg::LanguageVersion));
+  c.result.setString(std::string(msg::LanguageVersion));
   return done();
 }
 
@@ -304,7 +304,7 @@ std::string numberTextOf(const Value& v) {
 Outcome strFunction(Call& c) {
   if (c.count() != 1) return refused(msg::StrNeedsArgument);
   const Value& a = c.arg(1);
-  c.result = Value::fromString(a.isString() ? a.text() : numberTextOf(a));
+  c.result.setString(a.isString() ? a.text() : numberTextOf(a));
   return done();
 }
 
@@ -316,7 +316,7 @@ Outcome formatFunction(Call& c) {
   if (c.count() == 1 && c.isString(1)) return refused(msg::FormatNeedsNumber);
   if (c.count() == 2 && !c.isString(2)) return refused(msg::FormatNeedsPattern);
   if (c.count() == 1) {
-    c.result = Value::fromString(numberTextOf(c.arg(1)));
+    c.result.setString(numberTextOf(c.arg(1)));
     return done();
   }
 
@@ -331,7 +331,7 @@ Outcome formatFunction(Call& c) {
     text = c.arg(1).text();
   }
   CleanUpFormattedText(text);
-  c.result = Value::fromString(std::move(text));
+  c.result.setString(std::move(text));
   return done();
 }
 
@@ -339,7 +339,7 @@ Outcome formatFunction(Call& c) {
 
 Outcome lenFunction(Call& c) {
   if (c.count() != 1 || !c.isString(1)) return refused(msg::LenNeedsString);
-  c.result = Value::fromLong(static_cast<std::int32_t>(c.arg(1).text().size()));
+  c.result.setLong(static_cast<std::int32_t>(c.arg(1).text().size()));
   return done();
 }
 
@@ -350,7 +350,7 @@ Outcome chrFunction(Call& c) {
   }
   std::int32_t code = 0;
   if (!roundToWhole(c.arg(1).number(), code)) return failed();
-  c.result = Value::fromString(std::string(1, static_cast<char>(static_cast<unsigned char>(code))));
+  c.result.setString(std::string(1, static_cast<char>(static_cast<unsigned char>(code))));
   return done();
 }
 
@@ -363,7 +363,7 @@ Outcome lcaseFunction(Call& c) {
   if (c.count() != 1 || !c.isString(1)) return refused(msg::LcaseNeedsString);
   std::string text = c.arg(1).text();
   for (char& ch : text) ch = lowerChar(ch);
-  c.result = Value::fromString(std::move(text));
+  c.result.setString(std::move(text));
   return done();
 }
 
@@ -371,14 +371,14 @@ Outcome ucaseFunction(Call& c) {
   if (c.count() != 1 || !c.isString(1)) return refused(msg::UcaseNeedsString);
   std::string text = c.arg(1).text();
   for (char& ch : text) ch = upperChar(ch);
-  c.result = Value::fromString(std::move(text));
+  c.result.setString(std::move(text));
   return done();
 }
 
 // The code of a character in the single-byte code page.
 Outcome ascFunction(Call& c) {
   if (c.count() != 1 || !c.isString(1) || c.arg(1).text().size() != 1) return refused(msg::AscNeedsCharacter);
-  c.result = Value::fromLong(static_cast<std::int32_t>(codeOf(c.arg(1).text()[0])));
+  c.result.setLong(static_cast<std::int32_t>(codeOf(c.arg(1).text()[0])));
   return done();
 }
 
@@ -396,7 +396,7 @@ Outcome midFunction(Call& c) {
     if (!c.numberOf(3, wanted) || !roundToWhole(wanted, length) || length < 0) return failed();
   }
   const auto first = static_cast<std::size_t>(start - 1);
-  c.result = Value::fromString(first < text.size() ? text.substr(first, static_cast<std::size_t>(length))
+  c.result.setString(first < text.size() ? text.substr(first, static_cast<std::size_t>(length))
                                                    : std::string());
   return done();
 }
@@ -405,7 +405,7 @@ Outcome midFunction(Call& c) {
 Outcome instrFunction(Call& c) {
   if (c.count() != 2 || !c.isString(1) || !c.isString(2)) return refused(msg::InstrNeedsStrings);
   const std::size_t found = c.arg(1).text().find(c.arg(2).text());
-  c.result = Value::fromLong(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
+  c.result.setLong(found == std::string::npos ? 0 : static_cast<std::int32_t>(found + 1));
   return done();
 }
 
@@ -423,7 +423,7 @@ Outcome strchrFunction(Call& c) {
     return failed();
   }
   text[static_cast<std::size_t>(position - 1)] = c.arg(2).text()[0];
-  c.result = Value::fromString(std::move(text));
+  c.result.setString(std::move(text));
   return done();
 }
 
@@ -441,7 +441,7 @@ Outcome rgbFunction(Call& c) {
     if (!whole) return failed();
     part[static_cast<std::size_t>(i)] = *whole;
   }
-  c.result = Value::fromLong(part[1] + 256 * part[2] + 65536 * part[3]);
+  c.result.setLong(part[1] + 256 * part[2] + 65536 * part[3]);
   return done();
 }
 
@@ -490,22 +490,31 @@ int FindBuiltinFunction(const ProgramChars& chars, Position namePosition) {
   return NoBuiltinFunction;
 }
 
-Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
-                            std::string& message, EngineServices& services) {
+bool CallBuiltinFunctionInto(int index, ArgumentList& argValues, std::int32_t argCount, std::string& message,
+                             EngineServices& services, Value& result) {
   message.clear();
   if (index < 0 || index >= static_cast<int>(Builtins.size())) {
     message = msg::UnknownFunctionOrVariable;
-    return Value{};
+    result.clear();
+    return false;
   }
   const Builtin& builtin = Builtins[static_cast<std::size_t>(index)];
-  Call call(argValues, argCount, services);
+  Call call(argValues, argCount, services, result);
   const Outcome outcome = builtin.function(call);
   switch (outcome.status) {
-    case Status::Done: return std::move(call.result);
-    case Status::Refused: message = outcome.refusal; return Value{};
-    case Status::Failed: message = msg::FunctionFailed(builtin.name); return Value{};
+    case Status::Done: return true;
+    case Status::Refused: message = outcome.refusal; break;
+    case Status::Failed: message = msg::FunctionFailed(builtin.name); break;
   }
-  return Value{};
+  result.clear();
+  return false;
+}
+
+Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
+                            std::string& message, EngineServices& services) {
+  Value result;
+  CallBuiltinFunctionInto(index, argValues, argCount, message, services, result);
+  return result;
 }
 
 Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, ArgumentList& argValues,

@@ -34,5 +34,9 @@ constexpr int NoBuiltinFunction = -1;
 int FindBuiltinFunction(const ProgramChars& chars, Position namePosition);
 Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
                             std::string& message, EngineServices& services);
+// The same call, leaving the value in `result` (Empty on failure); false
+// when the call failed and the message says why.
+bool CallBuiltinFunctionInto(int index, ArgumentList& argValues, std::int32_t argCount, std::string& message,
+                             EngineServices& services, Value& result);
 
 }  // namespace morvane

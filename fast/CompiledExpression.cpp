@@ -213,9 +213,18 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
         } else {
           // Anything else may look at what the last read left behind.
           settle(ev, last);
-          Value resolved;
-          if (!resolveOtherwise(ev, name, resolved)) return;
-          result = std::move(resolved);
+          if (name.builtin != NoBuiltinFunction) {
+            // No variable: the built-in function of the name, straight into its slot.
+            ev.currentName = name.variable.name();
+            if (!CallBuiltinFunctionInto(name.builtin, state.argValues, name.argumentCount, state.message,
+                                         state.services, result)) {
+              return;
+            }
+          } else {
+            Value resolved;
+            if (!resolveOtherwise(ev, name, resolved)) return;
+            result = std::move(resolved);
+          }
         }
         const char actual = classOf(result);
         if (actual != name.expectedClass) {
@@ -256,21 +265,14 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
 
 bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value& result) {
   InterpreterState& state = ev.state;
-  // 2. No variable: the built-in function of the name.
-  if (name.builtin != NoBuiltinFunction) {
-    ev.currentName = name.variable.name();
-    result = CallBuiltinFunctionAt(name.builtin, state.argValues, name.argumentCount, state.message,
-                                   state.services);
-    return state.message.empty();
-  }
-  // 3. Nor a built-in: the procedure of the name.
+  // Neither a variable nor a built-in function: the procedure of the name.
   if (name.procedure.line != 0) {
     ev.currentName = name.variable.name();
     if (!CallProcedure(ev, name.procedure, name.argumentPositions)) return false;
     result = state.resultValue;
     return true;
   }
-  // 4., 5. A new variable, or no such name: as the reducer does it.
+  // A new variable, or no such name: as the reducer does it.
   const NameReference reference{name.position, name.argumentCount, name.standsAlone, name.argumentPositions};
   return ResolveName(ev, reference, result) == NameOutcome::Resolved;
 }
