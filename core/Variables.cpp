@@ -255,12 +255,7 @@ std::optional<std::int32_t> RoundHalfToEven(double x) {
 
 }  // namespace
 
-StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
-  if (suffix == DoubleSuffix && value.isNumber()) {
-    if (isBeyondRange(value)) return StoreOutcome::OutOfRange;
-    element = value;  // a Long stays a Long
-    return StoreOutcome::Stored;
-  }
+StoreOutcome StoreByRecordTypeOtherwise(char suffix, const Value& value, Value& element) {
   if (suffix == LongSuffix && value.isNumber()) {
     const double number = value.number();
     // Written so that NaN overflows too.

@@ -4,6 +4,7 @@
 // back upper-cased) and reports the name it read in nameOut. Failure is
 // reported by a message text; "" means success.
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -35,7 +36,17 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
 // storage type ('#', '&' or '$') and the value's kind, as AssignVariable
 // does once it has found the element. The element is unchanged unless Stored.
 enum class StoreOutcome { Stored, Overflow, OutOfRange, TypeMismatch };
-StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element);
+// Every other case than a number into a double variable.
+StoreOutcome StoreByRecordTypeOtherwise(char suffix, const Value& value, Value& element);
+inline StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
+  if (suffix == '#' && value.isNumber()) {
+    // Infinity and NaN are no numbers a variable holds.
+    if (!std::isfinite(value.number())) return StoreOutcome::OutOfRange;
+    element = value;  // a Long stays a Long
+    return StoreOutcome::Stored;
+  }
+  return StoreByRecordTypeOtherwise(suffix, value, element);
+}
 
 // Cuts the first item of a declaration list between from and to; returns the
 // type word after AS (upper case) or "DIM".
