@@ -172,7 +172,7 @@ CompiledExpression::Compiled CompiledExpression::compile(
 
 void CompiledExpression::settle(Evaluation& ev, LastRead& last) {
   if (last.name == nullptr) return;
-  ev.currentName = *last.name;
+  VariableReference::CopyName(*last.name, ev.currentName);
   ev.state.argValues[0] = *last.value;
   last = LastRead{};
 }
@@ -215,7 +215,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
           settle(ev, last);
           if (name.builtin != NoBuiltinFunction) {
             // No variable: the built-in function of the name, straight into its slot.
-            ev.currentName = name.variable.name();
+            name.variable.writeName(ev.currentName);
             if (!CallBuiltinFunctionInto(name.builtin, state.argValues, name.argumentCount, state.message,
                                          state.services, result)) {
               return;
@@ -267,7 +267,7 @@ bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value&
   InterpreterState& state = ev.state;
   // Neither a variable nor a built-in function: the procedure of the name.
   if (name.procedure.line != 0) {
-    ev.currentName = name.variable.name();
+    name.variable.writeName(ev.currentName);
     if (!CallProcedure(ev, name.procedure, name.argumentPositions)) return false;
     result = state.resultValue;
     return true;
@@ -328,7 +328,7 @@ void CompiledExpression::finishSet(Evaluation& ev, std::vector<Value>& slots) {
       found.record != nullptr && (m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix);
   if (found.element != nullptr && suffixFits &&
       StoreByRecordType(found.record->suffix, indexList[0], *found.element) == StoreOutcome::Stored) {
-    ev.currentName = m_target.name();
+    m_target.writeName(ev.currentName);
   } else {
     AssignVariable(m_targetPosition, state.programChars, IndexList(indexList), m_indexCount, state.message,
                    state.localTable, globals, ev.variableValue, ev.currentName);

@@ -60,7 +60,7 @@ Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
   if (found.element != nullptr && (suffix == ' ' || suffix == found.record->suffix)) {
     const Value sum = Value::fromDouble(found.element->number() + stepValue);
     if (StoreByRecordType(found.record->suffix, sum, *found.element) == StoreOutcome::Stored) {
-      ctx.currentName = decode.loopVariable.name();
+      decode.loopVariable.writeName(ctx.currentName);
       s.message.clear();
       v = sum.number();
       return true;

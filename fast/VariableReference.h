@@ -24,6 +24,17 @@ class VariableReference {
   void bind(const ProgramChars& chars, Position position);
 
   const std::string& name() const { return m_name; }
+  // Writes the name where the evaluator keeps the name it read last. Names
+  // are short and mostly of one length, so a name of the same length is
+  // copied over character by character, without the string's machinery.
+  void writeName(std::string& out) const { CopyName(m_name, out); }
+  static void CopyName(const std::string& name, std::string& out) {
+    if (out.size() != name.size()) {
+      out = name;
+      return;
+    }
+    for (std::size_t k = 0; k < name.size(); ++k) out[k] = name[k];
+  }
   // The storage type the reference writes after the name ('#', '&', '$'),
   // or ' ' when it writes none.
   char suffix() const { return m_suffix; }
