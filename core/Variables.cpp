@@ -255,6 +255,24 @@ std::optional<std::int32_t> RoundHalfToEven(double x) {
 
 }  // namespace
 
+char DeclaredStorageType(std::string_view typeWord, char suffix) {
+  DeclaredType type = TypeOfWord(typeWord);
+  if (type == DeclaredType::FromSuffix) type = TypeOfSuffix(suffix);
+  char wanted = NoSuffix;
+  switch (type) {
+    case DeclaredType::Double: wanted = DoubleSuffix; break;
+    case DeclaredType::Long: wanted = LongSuffix; break;
+    case DeclaredType::String: wanted = StringSuffix; break;
+    case DeclaredType::FromSuffix:
+    case DeclaredType::Unchecked: return NoSuffix;
+  }
+  return suffix == NoSuffix || suffix == wanted ? wanted : NoSuffix;
+}
+
+bool AddScalarVariable(VariableTable& table, std::string_view name, char suffix, const Value& initial) {
+  return AddVariable(table, name, suffix, Indices{0, 0, 0}, 1, initial);
+}
+
 StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
   if (suffix == DoubleSuffix && value.isNumber()) {
     if (isBeyondRange(value)) return StoreOutcome::OutOfRange;
@@ -370,12 +388,15 @@ void DeclareVariable(std::string_view modeText, Position position, ProgramChars&
     return;
   }
 
-  //    A new variable: the message stands until the block has been added, so a
-  //    block too large for the store leaves it in place and the table as it was.
-  errorText = msg::UnableToDimension(nameOut);
+  //    A new variable. A block too large for the store leaves the table as it
+  //    was; the message is made only then, as declaring is frequent (every
+  //    procedure call declares its parameters).
   const std::int64_t blockSize = CappedBlockSize(bounds);
-  if (blockSize == 0) return;
-  if (AddVariable(*table, nameOut, suffix, bounds, blockSize, initial)) errorText.clear();
+  if (blockSize != 0 && AddVariable(*table, nameOut, suffix, bounds, blockSize, initial)) {
+    errorText.clear();
+    return;
+  }
+  errorText = msg::UnableToDimension(nameOut);
 }
 
 // ---- LookupVariable -----------------------------------------------------------
@@ -461,8 +482,10 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
   if (suffix == LongSuffix && value.kind() == ValueKind::Double) {
     stored.setDouble(std::floor(value.asDouble()));
   }
-  errorText = msg::UnableToCreate(nameOut);
-  if (!AddVariable(localTable, nameOut, suffix, Indices{0, 0, 0}, 1, stored)) return;
+  if (!AddVariable(localTable, nameOut, suffix, Indices{0, 0, 0}, 1, stored)) {
+    errorText = msg::UnableToCreate(nameOut);
+    return;
+  }
   valueOut = std::move(stored);
   errorText.clear();
 }

@@ -61,6 +61,8 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
 std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKind kind) {
   LineDecode* decode = ctx.accelerated->line(ctx.state.currentLine);
   if (decode == nullptr) return std::nullopt;
+  if (kind == StatementKind::ProcedureHeader) return ExecuteHeaderFast(ctx, decode->header);
+  if (kind == StatementKind::ProcedureEnd) return ExecuteProcedureEndFast(ctx);
   if (!decode->controlDecoded) {
     DecodeControlStatement(ctx, kind, decode->control);
     decode->controlDecoded = true;
