@@ -65,18 +65,16 @@ State readHeader(const StatementContext& ctx, std::vector<HeaderVariable>& varia
   return State::Usual;
 }
 
-// The value a variable of this storage type starts with, given the value it
-// is initialised with (none for the result); false when the declaration
-// would refuse it.
-bool initialValue(char storage, const Value& given, Value& initial) {
-  initial = given;
-  if (storage == '$') {
-    if (initial.isEmpty()) initial.setString("");
-    return initial.isString();
-  }
-  if (initial.isEmpty()) initial.setDouble(0.0);
-  return initial.isNumber() && std::isfinite(initial.number());
+// Whether a declaration of this storage type accepts the value to
+// initialise it with (none counts as 0 or "").
+bool accepts(char storage, const Value& given) {
+  if (given.isEmpty()) return true;
+  if (storage == '$') return given.isString();
+  return given.isNumber() && std::isfinite(given.number());
 }
+
+// What a variable of this storage type starts with when no value is given.
+Value startValue(char storage) { return storage == '$' ? Value::fromString("") : Value::fromDouble(0.0); }
 
 // Whether this entry into the header can bind on the fast path: a free run
 // entering the procedure with one argument of a fitting type per parameter,
@@ -86,9 +84,8 @@ bool isUsualEntry(const StatementContext& ctx, const HeaderDecode& decode) {
   if (decode.state != State::Usual || ctx.commandMode() || ctx.singleStep()) return false;
   if (ctx.entryFlag != EntryFlag::AtEntry || s.argCount != decode.parameterCount()) return false;
   if (s.localTable.recordCount() != 0 || s.argValues.size() <= decode.variables.size()) return false;
-  Value initial;
   for (std::size_t i = 1; i < decode.variables.size(); ++i) {
-    if (!initialValue(decode.variables[i].storage, s.argValues[i], initial)) return false;
+    if (!accepts(decode.variables[i].storage, s.argValues[i])) return false;
   }
   return true;
 }
@@ -124,13 +121,16 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   for (std::size_t i = 0; i < decode.variables.size(); ++i) {
     const HeaderVariable& variable = decode.variables[i];
     ctx.namePositions[i] = variable.position;
-    Value initial;
-    (void)initialValue(variable.storage, i == 0 ? Value{} : s.argValues[i], initial);
-    ctx.currentName = variable.name;
-    if (!AddScalarVariable(s.localTable, variable.name, variable.storage, initial)) {
+    // The result starts empty; a parameter with its argument.
+    const bool given = i > 0 && !s.argValues[i].isEmpty();
+    const Value initial = given ? Value{} : startValue(variable.storage);
+    if (!AddScalarVariable(s.localTable, variable.name, variable.storage, given ? s.argValues[i] : initial)) {
+      ctx.currentName = variable.name;
       return ctx.fail(msg::UnableToDimension(variable.name));
     }
   }
+  // The name the last declaration read.
+  ctx.currentName = decode.variables.back().name;
   return ctx.nextLine();
 }
 
@@ -140,18 +140,22 @@ std::optional<Completion> ExecuteProcedureEndFast(StatementContext& ctx) {
   const VariableTable& table = s.localTable;
   // The header declared the result and the parameters in order, so each is
   // usually the record after the one before; where not, the store searches.
+  const std::string* lastNameRead = nullptr;  // unless the store read it itself
   for (std::int32_t i = 0; i <= ctx.parameterCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (ctx.namePositions[slot] == 0 || slot >= s.argValues.size()) continue;
     const std::size_t record = slot + 1;
-    if (record < table.records.size() && nameStandsAt(s.programChars, ctx.namePositions[slot], table.records[record].name)) {
+    if (record < table.records.size() &&
+        nameStandsAt(s.programChars, ctx.namePositions[slot], table.records[record].name)) {
       const VariableRecord& found = table.records[record];
-      ctx.currentName = found.name;
       s.argValues[slot] = table.values[found.firstSlot + 1];
+      lastNameRead = &found.name;
       continue;
     }
     HandBackValue(ctx, slot);
+    lastNameRead = nullptr;
   }
+  if (lastNameRead != nullptr) ctx.currentName = *lastNameRead;
   return Completion::PlainExit;
 }
 
