@@ -94,13 +94,20 @@ bool copyArgumentsBack(Evaluation& ev, std::span<const Position> argumentPositio
 
 // The procedure's own table for as long as the call lasts: the calling
 // level's reusable table, emptied when the call ends (whatever it held, its
-// strings included, goes then, as a table of the call's own would).
+// strings included, goes then, as a table of the call's own would). A table
+// that grew large, by a local array, gives its memory back as well.
 class OwnTable {
  public:
   OwnTable(ExpressionWorkspace& workspace, ProcedureKind kind)
       : m_table(kind == ProcedureKind::OwnVariables ? &workspace.procedureTable : nullptr) {}
   ~OwnTable() {
-    if (m_table != nullptr) m_table->clear();
+    if (m_table == nullptr) return;
+    m_table->clear();
+    constexpr std::size_t KeptSlots = 256;
+    if (m_table->values.capacity() > KeptSlots || m_table->records.capacity() > KeptSlots) {
+      m_table->values.shrink_to_fit();
+      m_table->records.shrink_to_fit();
+    }
   }
   OwnTable(const OwnTable&) = delete;
   OwnTable& operator=(const OwnTable&) = delete;
