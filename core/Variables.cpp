@@ -165,7 +165,12 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
                  std::int64_t blockSize, const Value& initial) {
   const std::size_t oldValueCount = table.values.size();
   try {
-    table.values.resize(oldValueCount + static_cast<std::size_t>(blockSize), initial);
+    // A scalar, the usual case (every parameter is one), is one more slot.
+    if (blockSize == 1) {
+      table.values.push_back(initial);
+    } else {
+      table.values.resize(oldValueCount + static_cast<std::size_t>(blockSize), initial);
+    }
     table.records.push_back(VariableRecord{std::string(name), suffix,
                                            static_cast<std::int32_t>(bounds[0]),
                                            static_cast<std::int32_t>(bounds[1]),
