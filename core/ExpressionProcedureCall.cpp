@@ -111,7 +111,8 @@ class OwnTable {
   }
   OwnTable(const OwnTable&) = delete;
   OwnTable& operator=(const OwnTable&) = delete;
-  bool inUse() const { return m_table != nullptr; }
+  // The table, or nullptr for the INLINE forms.
+  VariableTable* table() const { return m_table; }
 
  private:
   VariableTable* m_table;
@@ -147,7 +148,7 @@ bool CallProcedure(Evaluation& ev, const ProcedureHeader& header,
   // 2. SUB and FUNCTION get a table of their own, new and empty; the INLINE
   //    forms work on their caller's.
   const OwnTable ownTable(ev.workspace, header.kind);
-  VariableTable& table = ownTable.inUse() ? ev.workspace.procedureTable : state.localTable;
+  VariableTable& table = ownTable.table() != nullptr ? *ownTable.table() : state.localTable;
 
   // 3. In single step the procedure's lines start on a line of their own.
   if (ev.runState == RunState::StepOne) state.services.displaytext(state.windowIndex, "\r\n");
