@@ -66,8 +66,12 @@ class EngineWindow {
     };
   }
 
+  // Each run's protocol changes are compared on their own: the runs before
+  // it were compared already, and a log kept over thousands of runs would
+  // make every comparison copy all of them.
   void run(const std::string& program, KeyCode key) {
     m_yields = 0;
+    m_protocol.log.clear();
     m_window.program = program;
     m_control->Text2_KeyDown(key);
   }
