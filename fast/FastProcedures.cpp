@@ -121,7 +121,8 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   for (std::size_t i = 0; i < decode.variables.size(); ++i) {
     const HeaderVariable& variable = decode.variables[i];
     ctx.namePositions[i] = variable.position;
-    // The result starts empty; a parameter with its argument.
+    // The result starts as 0 or ""; a parameter as its argument (0 or ""
+    // when the argument list holds none).
     const bool given = i > 0 && !s.argValues[i].isEmpty();
     const Value initial = given ? Value{} : startValue(variable.storage);
     if (!AddScalarVariable(s.localTable, variable.name, variable.storage, given ? s.argValues[i] : initial)) {
