@@ -92,6 +92,32 @@ bool copyArgumentsBack(Evaluation& ev, std::span<const Position> argumentPositio
   return true;
 }
 
+// The procedure's own table for as long as the call lasts: the calling
+// level's reusable table, emptied when the call ends (whatever it held, its
+// strings included, goes then, as a table of the call's own would). A table
+// that grew large, by a local array, gives its memory back as well.
+class OwnTable {
+ public:
+  OwnTable(ExpressionWorkspace& workspace, ProcedureKind kind)
+      : m_table(kind == ProcedureKind::OwnVariables ? &workspace.procedureTable : nullptr) {}
+  ~OwnTable() {
+    if (m_table == nullptr) return;
+    m_table->clear();
+    constexpr std::size_t KeptSlots = 256;
+    if (m_table->values.capacity() > KeptSlots || m_table->records.capacity() > KeptSlots) {
+      m_table->values.shrink_to_fit();
+      m_table->records.shrink_to_fit();
+    }
+  }
+  OwnTable(const OwnTable&) = delete;
+  OwnTable& operator=(const OwnTable&) = delete;
+  // The table, or nullptr for the INLINE forms.
+  VariableTable* table() const { return m_table; }
+
+ private:
+  VariableTable* m_table;
+};
+
 }  // namespace
 
 ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& lines,
@@ -119,11 +145,10 @@ bool CallProcedure(Evaluation& ev, const ProcedureHeader& header,
     return false;
   }
 
-  // 2. SUB and FUNCTION get a table of their own; the INLINE forms work on
-  //    their caller's.
-  std::optional<VariableTable> ownTable;
-  if (header.kind == ProcedureKind::OwnVariables) ownTable.emplace();
-  VariableTable& table = ownTable ? *ownTable : state.localTable;
+  // 2. SUB and FUNCTION get a table of their own, new and empty; the INLINE
+  //    forms work on their caller's.
+  const OwnTable ownTable(ev.workspace, header.kind);
+  VariableTable& table = ownTable.table() != nullptr ? *ownTable.table() : state.localTable;
 
   // 3. In single step the procedure's lines start on a line of their own.
   if (ev.runState == RunState::StepOne) state.services.displaytext(state.windowIndex, "\r\n");

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/Value.h"
+#include "core/VariableTable.h"
 #include "prepare/ProgramChars.h"
 
 namespace morvane {
@@ -98,6 +99,10 @@ struct ExpressionWorkspace {
   TokenList tokens;
   std::string lookupResult;  // the answer of the variable store's lookup
   std::string keyword;       // statement keywords while searching procedure headers
+  // The own variables of a SUB or FUNCTION this level calls, empty between
+  // calls. Calls from one level follow one another, so one table serves
+  // them all and its storage is allocated once rather than on every call.
+  VariableTable procedureTable;
 };
 
 // Procedure calls nest on the platform's stack. A runaway recursion ends with

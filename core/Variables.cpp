@@ -165,7 +165,12 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
                  std::int64_t blockSize, const Value& initial) {
   const std::size_t oldValueCount = table.values.size();
   try {
-    table.values.resize(oldValueCount + static_cast<std::size_t>(blockSize), initial);
+    // A scalar, the usual case (every parameter is one), is one more slot.
+    if (blockSize == 1) {
+      table.values.push_back(initial);
+    } else {
+      table.values.resize(oldValueCount + static_cast<std::size_t>(blockSize), initial);
+    }
     table.records.push_back(VariableRecord{std::string(name), suffix,
                                            static_cast<std::int32_t>(bounds[0]),
                                            static_cast<std::int32_t>(bounds[1]),
@@ -254,6 +259,24 @@ std::optional<std::int32_t> RoundHalfToEven(double x) {
 }
 
 }  // namespace
+
+char DeclaredStorageType(std::string_view typeWord, char suffix) {
+  DeclaredType type = TypeOfWord(typeWord);
+  if (type == DeclaredType::FromSuffix) type = TypeOfSuffix(suffix);
+  char wanted = NoSuffix;
+  switch (type) {
+    case DeclaredType::Double: wanted = DoubleSuffix; break;
+    case DeclaredType::Long: wanted = LongSuffix; break;
+    case DeclaredType::String: wanted = StringSuffix; break;
+    case DeclaredType::FromSuffix:
+    case DeclaredType::Unchecked: return NoSuffix;
+  }
+  return suffix == NoSuffix || suffix == wanted ? wanted : NoSuffix;
+}
+
+bool AddScalarVariable(VariableTable& table, std::string_view name, char suffix, const Value& initial) {
+  return AddVariable(table, name, suffix, Indices{0, 0, 0}, 1, initial);
+}
 
 StoreOutcome StoreByRecordTypeOtherwise(char suffix, const Value& value, Value& element) {
   if (suffix == LongSuffix && value.isNumber()) {
@@ -365,12 +388,15 @@ void DeclareVariable(std::string_view modeText, Position position, ProgramChars&
     return;
   }
 
-  //    A new variable: the message stands until the block has been added, so a
-  //    block too large for the store leaves it in place and the table as it was.
-  errorText = msg::UnableToDimension(nameOut);
+  //    A new variable. A block too large for the store leaves the table as it
+  //    was; the message is made only then, as declaring is frequent (every
+  //    procedure call declares its parameters).
   const std::int64_t blockSize = CappedBlockSize(bounds);
-  if (blockSize == 0) return;
-  if (AddVariable(*table, nameOut, suffix, bounds, blockSize, initial)) errorText.clear();
+  if (blockSize != 0 && AddVariable(*table, nameOut, suffix, bounds, blockSize, initial)) {
+    errorText.clear();
+    return;
+  }
+  errorText = msg::UnableToDimension(nameOut);
 }
 
 // ---- LookupVariable -----------------------------------------------------------
@@ -456,8 +482,10 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
   if (suffix == LongSuffix && value.kind() == ValueKind::Double) {
     stored.setDouble(std::floor(value.asDouble()));
   }
-  errorText = msg::UnableToCreate(nameOut);
-  if (!AddVariable(localTable, nameOut, suffix, Indices{0, 0, 0}, 1, stored)) return;
+  if (!AddVariable(localTable, nameOut, suffix, Indices{0, 0, 0}, 1, stored)) {
+    errorText = msg::UnableToCreate(nameOut);
+    return;
+  }
   valueOut = std::move(stored);
   errorText.clear();
 }

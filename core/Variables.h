@@ -32,6 +32,17 @@ void AssignVariable(Position position, ProgramChars& chars, IndexList indexList,
                     std::string& errorText, VariableTable& localTable,
                     VariableTable& globalTable, Value& valueOut, std::string& nameOut);
 
+// The storage type ('#', '&' or '$') that a declaration with this type word
+// ("DIM" or the word after AS) gives a name written with this storage suffix
+// (' ' for none); ' ' when the suffix does not fit the type, or the word is
+// none the store checks.
+char DeclaredStorageType(std::string_view typeWord, char suffix);
+
+// Adds a scalar at the end of a table, as DeclareVariable does once it has
+// checked the name, the type and the initial value and found no variable of
+// the name in the table. False, the table as it was, when memory runs out.
+bool AddScalarVariable(VariableTable& table, std::string_view name, char suffix, const Value& initial);
+
 // Stores a value into an element of an existing variable by the record's
 // storage type ('#', '&' or '$') and the value's kind, as AssignVariable
 // does once it has found the element. The element is unchanged unless Stored.

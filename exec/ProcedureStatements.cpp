@@ -101,15 +101,20 @@ Completion ExecuteProcedureEnd(StatementContext& ctx) {
   for (std::int32_t i = 0; i <= ctx.parameterCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (ctx.namePositions[slot] == 0 || slot >= s.argValues.size()) continue;
-    Value indices[4];
-    Value found;
-    std::string result;
-    LookupVariable(ctx.namePositions[slot], s.programChars, IndexList(indices), 0, result, s.localTable,
-                   ctx.workspace.globals(), found, ctx.currentName);
-    if (result.empty()) s.argValues[slot] = std::move(found);
+    HandBackValue(ctx, slot);
   }
   // 3. The level ends.
   return Completion::PlainExit;
+}
+
+void HandBackValue(StatementContext& ctx, std::size_t slot) {
+  InterpreterState& s = ctx.state;
+  Value indices[4];
+  Value found;
+  std::string result;
+  LookupVariable(ctx.namePositions[slot], s.programChars, IndexList(indices), 0, result, s.localTable,
+                 ctx.workspace.globals(), found, ctx.currentName);
+  if (result.empty()) s.argValues[slot] = std::move(found);
 }
 
 }  // namespace morvane

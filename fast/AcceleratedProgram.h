@@ -17,6 +17,7 @@
 #include "core/Expression.h"
 #include "exec/StatementKind.h"
 #include "fast/CompiledExpression.h"
+#include "fast/FastProcedures.h"
 #include "fast/FastStatements.h"
 #include "prepare/LineTable.h"
 #include "prepare/ProgramChars.h"
@@ -48,6 +49,7 @@ struct LineDecode {
   Position argumentStart = 0;
   bool controlDecoded = false;
   ControlDecode control;
+  HeaderDecode header;  // a procedure header line's declarations
   std::vector<std::unique_ptr<ExpressionEntry>> expressions;
   ExpressionEntry* lastFound = nullptr;  // the entry asked for last: most lines have one
 };

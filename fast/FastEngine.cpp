@@ -74,6 +74,8 @@ std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKi
     ctx.entryFlag = EntryFlag::InSequence;
     return Completion::NextLine;
   }
+  if (kind == StatementKind::ProcedureHeader) return ExecuteHeaderFast(ctx, decode->header);
+  if (kind == StatementKind::ProcedureEnd) return ExecuteProcedureEndFast(ctx);
   if (!decode->controlDecoded) {
     DecodeControlStatement(ctx, kind, decode->control);
     decode->controlDecoded = true;

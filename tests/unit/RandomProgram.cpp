@@ -35,7 +35,10 @@ std::string RandomProgram::numberExpression(int depth) {
     case 9: return "-" + numberExpression(depth - 1);
     case 10: return "INT(" + numberExpression(depth - 1) + ")";
     case 11: return "LEN(" + stringExpression(depth - 1) + ")";
-    case 12: return "F(" + numberExpression(depth - 1) + ")";
+    case 12:
+      // Now and then a typed function, sometimes given a text (an error on purpose).
+      if (chance(30)) return "H&(" + (chance(5) ? stringExpression(0) : numberExpression(depth - 1)) + ")";
+      return "F(" + numberExpression(depth - 1) + ")";
     case 13: return "G#(" + std::to_string(below(4)) + "," + std::to_string(below(4)) + ")";
     case 14: return numberExpression(depth - 1) + " ^ " + std::to_string(below(3));
     default: return "ASC(MID(\"ABCDEFG\", " + std::to_string(1 + below(7)) + ", 1))";
@@ -85,7 +88,9 @@ std::string RandomProgram::statement(int depth) {
     case 1: return numberTarget() + " = " + numberExpression(2);
     case 2: return pick(Strings, below(static_cast<int>(Strings.size()))) + " = " + stringExpression(2);
     case 3: return "PRINT " + numberExpression(2) + (chance(50) ? "; " : ", ") + stringExpression(1);
-    case 4: return "CALL P(" + std::string(chance(50) ? "A" : "A + 0") + ", " + pick(Strings, below(3)) + ")";
+    case 4:
+      if (chance(25)) return "CALL Q(" + pick(Strings, below(3)) + (chance(5) ? ")" : ", " + numberTarget() + ")");
+      return "CALL P(" + std::string(chance(50) ? "A" : "A + 0") + ", " + pick(Strings, below(3)) + ")";
     case 5: return "IF " + condition(1) + " THEN " + numberTarget() + " = " + numberExpression(1) +
                    (chance(50) ? " ELSE PRINT " + stringExpression(1) : "");
     case 6: return "E$(" + std::to_string(below(chance(5) ? 6 : 4)) + ") = " + stringExpression(1);
@@ -198,6 +203,14 @@ std::string RandomProgram::program() {
   line(out, "  Y = Y + 1");
   line(out, "  R$ = Z$ + \"!\"");
   line(out, "  Z$ = MID(R$, 1, 5)");
+  line(out, "END SUB");
+  // A typed function, and an INLINE SUB that works on its caller's variables.
+  line(out, "FUNCTION H&(V AS INTEGER) AS LONG");
+  line(out, "  H& = V * 2");
+  line(out, "END FUNCTION");
+  line(out, "INLINE SUB Q(W$, V)");
+  line(out, "  W$ = W$ + \"q\"");
+  line(out, "  V = V + LEN(W$)");
   line(out, "END SUB");
   return out;
 }

@@ -119,6 +119,36 @@ TEST_F(VariableStore, SuffixAndTypeWordMustAgree) {
   EXPECT_EQ(read, str(""));
 }
 
+// The storage a declaration would give, asked without declaring: the same
+// answers as the declarations above, ' ' where they fail on the suffix.
+TEST(DeclaredStorageType, FollowsTheTypeWordOrTheSuffix) {
+  const std::vector<std::tuple<std::string_view, char, char>> cases = {
+      {"DIM", ' ', '#'},    {"DIM", '#', '#'},     {"DIM", '&', '&'},     {"DIM", '$', '$'},
+      {"SINGLE", ' ', '#'}, {"DOUBLE", '#', '#'},  {"SINGLE", '$', ' '},  {"INTEGER", ' ', '&'},
+      {"LONG", '&', '&'},   {"INTEGER", '#', ' '}, {"STRING", ' ', '$'},  {"STRING", '$', '$'},
+      {"STRING", '&', ' '}, {"RECORD", ' ', ' '},  {"", '#', ' '},
+  };
+  for (const auto& [word, suffix, storage] : cases) {
+    EXPECT_EQ(DeclaredStorageType(word, suffix), storage) << word << " with '" << suffix << "'";
+  }
+}
+
+// A scalar added directly lies where a declared one would, its block after
+// the blocks before it, so that a later declaration or lookup finds both.
+TEST_F(VariableStore, AddedScalarsFollowTheBlocksBeforeThem) {
+  ASSERT_EQ(declare("a(2)", "LOCAL_DIM", {num(2)}), "");
+  ASSERT_TRUE(AddScalarVariable(local, "K", '&', num(2.5)));
+  ASSERT_TRUE(AddScalarVariable(local, "T", '$', str("x")));
+  EXPECT_EQ(local.records[2].firstSlot, 3u);
+  EXPECT_EQ(local.records[3].firstSlot, 4u);
+  EXPECT_EQ(lookup("k"), "");
+  EXPECT_EQ(read, num(2.5));  // kept as given, as a declaration keeps it
+  EXPECT_EQ(lookup("t"), "");
+  EXPECT_EQ(read, str("x"));
+  EXPECT_EQ(declare("k&", "LOCAL_DIM"), "");
+  EXPECT_EQ(local.values[4], num(0));
+}
+
 TEST_F(VariableStore, RedeclaringTheSameShapeReinitialises) {
   ASSERT_EQ(declare("a(5)", "LOCAL_DIM", {num(5)}), "");
   ASSERT_EQ(assign("a(3)", num(9), {num(3)}), "");

@@ -1,0 +1,49 @@
+#pragma once
+// Procedure levels on the fast path: the header that binds a SUB's or a
+// FUNCTION's result and parameters, and the end statement that hands their
+// final values back. Each does what its literal section in
+// exec/ProcedureStatements.cpp does, with the same effects on the tables,
+// the argument list and the messages. What the literal header finds again
+// on every call (the type word, the names and types of the result and the
+// parameters) is found once per header line and kept in its HeaderDecode.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exec/StatementContext.h"
+#include "prepare/ProgramChars.h"
+
+namespace morvane {
+
+// One variable a header declares: the result (first) or a parameter.
+struct HeaderVariable {
+  Position position = 0;  // where its name stands
+  std::string name;       // as the store reads it
+  char storage = '#';     // the record's storage type once declared
+};
+
+// A procedure header line, read once.
+struct HeaderDecode {
+  enum class State {
+    Unread,   // the literal section has not yet run the line to its end
+    Usual,    // the fast path may run it
+    Literal,  // something about it is unusual: the literal section runs it
+  };
+  State state = State::Unread;
+  std::vector<HeaderVariable> variables;  // the result, then the parameters
+
+  std::int32_t parameterCount() const { return static_cast<std::int32_t>(variables.size()) - 1; }
+};
+
+// Runs the header line as ExecuteProcedureHeader does. The first run of a
+// line, and every run with anything unusual (single step, a command, the
+// wrong number of arguments, an argument of the wrong type, a table that
+// already holds variables), is the literal section's.
+Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode);
+
+// Runs an end line (END SUB, EXIT FUNCTION, ...) as ExecuteProcedureEnd
+// does; nullopt leaves it to the literal section.
+std::optional<Completion> ExecuteProcedureEndFast(StatementContext& ctx);
+
+}  // namespace morvane
