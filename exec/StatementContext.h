@@ -30,7 +30,9 @@ constexpr std::int32_t MaxParameters = 100;
 
 struct StatementContext {
   StatementContext(InterpreterState& s, Workspace& w, Document& d)
-      : state(s), workspace(w), document(d) {}
+      : state(s), workspace(w), document(d) {
+    namePositions[0] = 0;
+  }
 
   InterpreterState& state;
   Workspace& workspace;
@@ -54,8 +56,11 @@ struct StatementContext {
 
   // A procedure level's own: the number of parameters bound at its header,
   // and where the names of the procedure (slot 0) and its parameters stand.
+  // Only slots 0 to parameterCount are read: a header that binds writes
+  // them all, and one that fails ends its level. The rest is left
+  // unwritten, because a level begins with every call.
   std::int32_t parameterCount = 0;
-  std::array<Position, MaxParameters + 1> namePositions{};
+  std::array<Position, MaxParameters + 1> namePositions;
 
   bool singleStep() const { return lineMode == RunState::StepOne; }
   bool commandMode() const { return document.runState == RunState::Command; }
