@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <istream>
+#include <string>
 
 #include "exec/ProgramFile.h"
 #include "graphics/RecordingCanvas.h"
@@ -32,8 +33,14 @@ void writeFile(FileSystem& files, std::string_view name, std::string_view text) 
 
 }  // namespace
 
-FuzzWindow::FuzzWindow(std::string program, Canvas& canvas, std::unique_ptr<Canvas> ownCanvas)
-    : m_program(std::move(program)), m_ownCanvas(std::move(ownCanvas)), m_canvas(canvas) {}
+FuzzWindow::FuzzWindow(std::string program, Canvas& canvas, const SessionNotes& notes,
+                       std::unique_ptr<Canvas> ownCanvas)
+    : m_program(std::move(program)), m_notes(notes), m_ownCanvas(std::move(ownCanvas)), m_canvas(canvas) {}
+
+void FuzzWindow::selectEditorText(Position start, Position length) {
+  m_notes("window " + std::to_string(m_windowIndex) + " selects " + std::to_string(start) + "+" +
+          std::to_string(length));
+}
 
 void FuzzWindow::attach(Workspace& workspace, std::int32_t windowIndex) {
   m_windowIndex = windowIndex;
@@ -50,10 +57,17 @@ FuzzSession::FuzzSession(Canvas& canvas, int stepBudget)
 }
 
 FuzzWindow& FuzzSession::addWindow(std::string program, Canvas& canvas, std::unique_ptr<Canvas> ownCanvas) {
-  auto window = std::make_unique<FuzzWindow>(std::move(program), canvas, std::move(ownCanvas));
+  auto window = std::make_unique<FuzzWindow>(std::move(program), canvas, m_notes, std::move(ownCanvas));
   window->attach(m_workspace, m_workspace.openDocument(*window));
+  window->document().protocol.setView(m_protocolView);
   m_windows.push_back(std::move(window));
   return *m_windows.back();
+}
+
+void FuzzSession::watch(ProtocolView& protocol, SessionNotes notes) {
+  m_protocolView = &protocol;
+  m_notes = std::move(notes);
+  for (const auto& window : m_windows) window->document().protocol.setView(m_protocolView);
 }
 
 void FuzzSession::run(std::string_view program, KeyCode key) {
@@ -126,9 +140,11 @@ std::int32_t FuzzSession::openDocumentWindow(const std::string& path, WindowLayo
   if (!m_files.readWholeFile(path, bytes)) return 0;
   if (static_cast<std::int64_t>(bytes.size()) > LargestProgramFile) return 0;
   auto canvas = std::make_unique<RecordingCanvas>();
-  canvas->setSink([](std::string_view) {});
-  Canvas& drawing = *canvas;
-  return addWindow(WithCrLfLineEnds(bytes), drawing, std::move(canvas)).windowIndex();
+  RecordingCanvas& drawing = *canvas;
+  const FuzzWindow& window = addWindow(WithCrLfLineEnds(bytes), drawing, std::move(canvas));
+  const std::string heading = "window " + std::to_string(window.windowIndex()) + " draws ";
+  drawing.setSink([this, heading](std::string_view call) { m_notes(heading + std::string(call)); });
+  return window.windowIndex();
 }
 
 void FuzzSession::unloadDocumentWindow(std::int32_t windowIndex) { m_workspace.closeDocument(windowIndex); }

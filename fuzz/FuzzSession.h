@@ -11,6 +11,7 @@
 // input as a crash.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,11 +26,17 @@
 
 namespace morvane::fuzz {
 
+// Where a watched session writes down what its windows do besides the
+// protocol, one line at a time.
+using SessionNotes = std::function<void(std::string_view line)>;
+
 // A document window: the editor holds its program, the protocol stays in
 // the workspace's buffer, and drawing goes to the canvas it was given.
 class FuzzWindow final : public DocumentHost {
  public:
-  FuzzWindow(std::string program, Canvas& canvas, std::unique_ptr<Canvas> ownCanvas = nullptr);
+  // The window notes every line it highlights (in single step) in `notes`.
+  FuzzWindow(std::string program, Canvas& canvas, const SessionNotes& notes,
+             std::unique_ptr<Canvas> ownCanvas = nullptr);
 
   void attach(Workspace& workspace, std::int32_t windowIndex);
   RunControl& control() { return *m_control; }
@@ -40,7 +47,7 @@ class FuzzWindow final : public DocumentHost {
   std::string editorText() const override { return m_program; }
   void setEditorText(std::string_view text) override { m_program = text; }
   void setEditorLocked(bool) override {}
-  void selectEditorText(Position, Position) override {}
+  void selectEditorText(Position start, Position length) override;
   std::string editorFontName() const override { return "Courier New"; }
   double editorFontSize() const override { return 10; }
   void setLamp(Lamp) override {}
@@ -51,6 +58,7 @@ class FuzzWindow final : public DocumentHost {
 
  private:
   std::string m_program;
+  const SessionNotes& m_notes;
   std::unique_ptr<Canvas> m_ownCanvas;
   Canvas& m_canvas;
   std::unique_ptr<RunControl> m_control;
@@ -70,6 +78,18 @@ class FuzzSession final : public SystemHost {
 
   FuzzWindow& window() { return *m_windows.front(); }
   MemoryFileSystem& files() { return m_files; }
+  VariableTable& globals() { return m_workspace.globals(); }
+
+  // Runs the programs with the given engine (which outlives the session)
+  // instead of the literal one alone.
+  void useAccelerator(StatementAccelerator& accelerator) { m_workspace.setAccelerator(&accelerator); }
+  // TIMER, TIME and DATE read one moment, so that two sessions' runs compare.
+  void fixClock() { m_workspace.fixClock(); }
+  // Every window's protocol, now and opened later, reports to `protocol`;
+  // the lines every window highlights and the drawing calls on the canvases
+  // of windows a program opens go to `notes` (the first window's canvas is
+  // the one the session was given).
+  void watch(ProtocolView& protocol, SessionNotes notes);
 
   // Puts the program into the first window's editor and presses the key
   // (F5 or F8), with a fresh budget of steps.
@@ -100,7 +120,9 @@ class FuzzSession final : public SystemHost {
 
   MemoryFileSystem m_files;
   Workspace m_workspace;
+  SessionNotes m_notes = [](std::string_view) {};
   std::vector<std::unique_ptr<FuzzWindow>> m_windows;
+  ProtocolView* m_protocolView = nullptr;
   int m_stepBudget;
   int m_stepsLeft;
   KeyCode m_stepKey = KeyCode::F5Run;

@@ -10,7 +10,7 @@ reproducers="$top/fuzz/reproducers"
 
 # Every target, and where its seeds come from.
 fuzz_targets() {
-  local targets=(program command_line number_text)
+  local targets=(program differential command_line number_text)
   [ -x "$fuzz_build/fuzz/fuzz_draw" ] && targets+=(draw)
   echo "${targets[@]}"
 }
@@ -20,22 +20,23 @@ build_fuzz_targets() {
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   CC=clang CXX=clang++ cmake -S "$top" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMORVANE_FUZZ=ON "${launcher[@]}" >/dev/null
-  local wanted=(fuzz_program fuzz_command_line fuzz_number_text)
+  local wanted=(fuzz_program fuzz_differential fuzz_command_line fuzz_number_text)
   grep -q '^fuzz_draw:' <(ninja -C "$fuzz_build" -t targets all 2>/dev/null) && wanted+=(fuzz_draw)
   nice -n 10 cmake --build "$fuzz_build" -j "$(nproc)" --target "${wanted[@]}"
 }
 
-# Seeds: programs for the program target, typed-command scripts for the
-# command-line target, programs that draw for the drawing target, and the
-# hand-made pattern and number texts of fuzz/seeds.
+# Seeds: programs for the program and the differential targets, typed-command
+# scripts for the command-line target, programs that draw for the drawing
+# target, and the hand-made pattern and number texts of fuzz/seeds.
 gather_seeds() {
   local seeds="$fuzz_build/seeds"
   rm -rf "$seeds"
-  mkdir -p "$seeds"/{program,command_line,draw,number_text}
+  mkdir -p "$seeds"/{program,differential,command_line,draw,number_text}
   local file name
   while IFS= read -r file; do
     name="$(echo "${file#"$top"/}" | tr '/' '_')"
     cp "$file" "$seeds/program/$name"
+    cp "$file" "$seeds/differential/$name"
     grep -qi 'DRAW' "$file" && cp "$file" "$seeds/draw/$name"
   done < <(find "$top/tests/programs" "$top/examples" -name '*.bas' | sort)
   while IFS= read -r file; do

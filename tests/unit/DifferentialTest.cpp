@@ -15,8 +15,8 @@
 
 #include "FakeHosts.h"
 #include "RandomProgram.h"
-#include "core/NumberText.h"
-#include "exec/ProtocolBuffer.h"
+#include "comparison/ProtocolLog.h"
+#include "comparison/RunTranscript.h"
 #include "exec/RunControl.h"
 #include "fast/FastEngine.h"
 
@@ -31,19 +31,6 @@ int fromEnvironment(const char* name, int otherwise) {
   const char* text = std::getenv(name);
   return text != nullptr ? std::atoi(text) : otherwise;
 }
-
-// Every change of a protocol, written down.
-class ProtocolLog final : public ProtocolView {
- public:
-  void protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit, std::string_view text) override {
-    log += std::to_string(static_cast<int>(edit));
-    log += text;
-    log += '|';
-    log += std::to_string(protocol.cursor());
-    log += '\n';
-  }
-  std::string log;
-};
 
 // One window with its own workspace, run by one engine.
 class EngineWindow {
@@ -85,18 +72,11 @@ class EngineWindow {
   // What the window shows and keeps, as one text.
   std::string observed() {
     const Document& d = m_control->document();
-    std::string text = m_protocol.log;
-    text += "\nmessage: " + d.message + "\nstate: " + std::to_string(number(d.runState));
-    text += "\nselections:";
+    std::string text = m_protocol.text() + DescribeRunEnd(d);
+    text += "selections:";
     for (const auto& s : m_window.selections) text += " " + std::to_string(s.start) + "+" + std::to_string(s.length);
-    text += "\ndrawing:";
-    for (const std::string& call : m_window.drawing.recorder.calls()) text += " " + call;
-    text += "\nvariables:";
-    for (const VariableTable* table : {&d.localTable, static_cast<const VariableTable*>(&m_workspace.globals())}) {
-      for (std::size_t k = 1; k < table->records.size(); ++k) text += " " + table->records[k].name + table->records[k].suffix;
-      for (std::size_t k = 1; k < table->values.size(); ++k) text += " [" + NumberText(table->values[k]) + "]";
-    }
-    return text;
+    text += '\n' + DescribeDrawing(m_window.drawing.recorder.calls());
+    return text + DescribeVariables(d.localTable, m_workspace.globals());
   }
 
   std::size_t programsKept() const { return m_engine ? m_engine->programCount() : 0; }

@@ -1,0 +1,23 @@
+#pragma once
+// A protocol view that writes every change of the protocols it watches down
+// as a line: the kind of edit, the text inserted and where the caret stands
+// afterwards. Two runs that show the same protocol leave the same log.
+
+#include <string>
+#include <string_view>
+
+#include "exec/ProtocolBuffer.h"
+
+namespace morvane {
+
+class ProtocolLog final : public ProtocolView {
+ public:
+  void protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit, std::string_view text) override;
+
+  const std::string& text() const { return m_text; }
+
+ private:
+  std::string m_text;
+};
+
+}  // namespace morvane
