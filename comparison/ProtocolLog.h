@@ -15,6 +15,8 @@ class ProtocolLog final : public ProtocolView {
   void protocolChanged(const ProtocolBuffer& protocol, ProtocolEdit edit, std::string_view text) override;
 
   const std::string& text() const { return m_text; }
+  // Forgets what was written down, to compare the next run on its own.
+  void clear() { m_text.clear(); }
 
  private:
   std::string m_text;

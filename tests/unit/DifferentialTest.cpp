@@ -58,7 +58,7 @@ class EngineWindow {
   // make every comparison copy all of them.
   void run(const std::string& program, KeyCode key) {
     m_yields = 0;
-    m_protocol.log.clear();
+    m_protocol.clear();
     m_window.program = program;
     m_control->Text2_KeyDown(key);
   }
