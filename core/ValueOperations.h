@@ -42,8 +42,12 @@ inline char truth(Value& a, bool holds) {
   return cls::Number;
 }
 
-// A number is true when its integer part is not 0.
-inline bool isTrue(const Value& v) { return std::floor(v.number()) != 0; }
+// A number is true when its integer part (rounded down) is not 0: when it
+// lies outside 0 <= x < 1. Asked without std::floor, a library call here.
+inline bool isTrue(const Value& v) {
+  const double x = v.number();
+  return !(x >= 0 && x < 1);
+}
 
 inline char power(Value& a, const Value& b, std::string& message) {
   const double x = a.number();

@@ -33,11 +33,15 @@ struct VariableRecord {
 struct VariableTable {
   std::vector<VariableRecord> records{VariableRecord{}};  // slot 0 unused
   std::vector<Value> values{Value{}};                    // slot 0 unused
+  // Counts the changes of the table's records: every record added and
+  // every clearing. A name found absent stays absent while it is unchanged.
+  std::uint64_t generation = 0;
 
   // Empties the table: both arrays redimensioned to slot 0 alone.
   void clear() {
     records.assign(1, VariableRecord{});
     values.assign(1, Value{});
+    ++generation;
   }
   std::int32_t recordCount() const { return static_cast<std::int32_t>(records.size()) - 1; }
 };

@@ -175,6 +175,7 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
                                            static_cast<std::int32_t>(bounds[0]),
                                            static_cast<std::int32_t>(bounds[1]),
                                            static_cast<std::int32_t>(bounds[2]), oldValueCount - 1});
+    ++table.generation;
   } catch (const std::bad_alloc&) {
     table.values.resize(oldValueCount);
     return false;

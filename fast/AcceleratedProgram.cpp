@@ -9,22 +9,20 @@ ExpressionEntry* AcceleratedProgram::expression(LineNumber s, Position from, Pos
                                                 ExpressionModeKind mode) {
   LineDecode* decode = line(s);
   if (decode == nullptr) return nullptr;
-  if (ExpressionEntry* last = decode->lastFound; last != nullptr && last->from == from && last->to == to &&
-                                                 last->mode == mode) {
-    return last;
+  // A line has one expression or a few (a FOR line three): they are
+  // compared one by one.
+  for (const std::unique_ptr<ExpressionEntry>& entry : decode->expressions) {
+    if (entry->from == from && entry->to == to && entry->mode == mode) return entry.get();
   }
   // An expression of the line starts within the line's own characters.
   const Position next = m_lines->lineStart(s + 1);
   if (from < m_lines->lineStart(s) || next == 0 || from >= next) return nullptr;
-  for (const std::unique_ptr<ExpressionEntry>& entry : decode->expressions) {
-    if (entry->from == from && entry->to == to && entry->mode == mode) return decode->lastFound = entry.get();
-  }
   auto entry = std::make_unique<ExpressionEntry>();
   entry->from = from;
   entry->to = to;
   entry->mode = mode;
   decode->expressions.push_back(std::move(entry));
-  return decode->lastFound = decode->expressions.back().get();
+  return decode->expressions.back().get();
 }
 
 }  // namespace morvane

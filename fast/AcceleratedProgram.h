@@ -51,7 +51,7 @@ struct LineDecode {
   ControlDecode control;
   HeaderDecode header;  // a procedure header line's declarations
   std::vector<std::unique_ptr<ExpressionEntry>> expressions;
-  ExpressionEntry* lastFound = nullptr;  // the entry asked for last: most lines have one
+  ExpressionEntry* assignment = nullptr;  // an assignment line's expression, once evaluated
 };
 
 class AcceleratedProgram {

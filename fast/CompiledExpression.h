@@ -55,6 +55,15 @@ class CompiledExpression {
 
   int slotCount() const { return m_tokenCount + 1; }
 
+  // The value of an expression that is one number or string alone (a loop's
+  // end such as 9999), which reads no name and cannot fail; nullptr for
+  // every other expression.
+  const Value* constantValue() const {
+    return m_final == Final::Value && m_ops.empty() && m_constants.size() == 1 && m_tokenCount == 1
+               ? &m_constants.front().value
+               : nullptr;
+  }
+
  private:
   struct Constant {
     Slot slot;

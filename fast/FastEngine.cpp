@@ -61,26 +61,63 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
 std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKind kind) {
   LineDecode* decode = ctx.accelerated->line(ctx.state.currentLine);
   if (decode == nullptr) return std::nullopt;
+  std::optional<Completion> done = executeLine(ctx, kind, *decode);
+  // A free run goes on here from line to line, doing for each what the line
+  // loop would do, as long as nothing could happen between two lines: no
+  // yield is due, the window is neither stepped nor watched, and the next
+  // line is one this engine runs whole. Otherwise the line loop takes over
+  // at the next line.
+  Document& document = ctx.document;
+  YieldClock& clock = ctx.workspace.yieldClock();
+  while (done == Completion::NextLine && ctx.lineMode == RunState::Running &&
+         document.runState == RunState::Running && document.observer == nullptr && !document.free) {
+    decode = ctx.accelerated->line(ctx.state.currentLine);
+    if (decode == nullptr || !runsWhole(*decode) || clock.lineDue()) break;
+    ctx.keyword = decode->keyword;
+    ctx.keywordEnd = decode->keywordEnd;
+    ctx.lastPosition = decode->lastPosition;
+    ctx.argumentStart = decode->argumentStart;
+    done = executeLine(ctx, decode->kind, *decode);
+  }
+  return done;
+}
+
+bool FastEngine::runsWhole(const LineDecode& decode) {
+  if (!decode.decoded) return false;
+  switch (decode.kind) {
+    case StatementKind::Assignment:
+    case StatementKind::ProcedureHeader:
+    case StatementKind::ProcedureEnd: return true;
+    case StatementKind::IfBlock:
+    case StatementKind::ForLoop:
+    case StatementKind::DoLoop:
+    case StatementKind::Goto: return decode.controlDecoded && decode.control.statement != ControlStatement::None;
+    default: return false;
+  }
+}
+
+std::optional<Completion> FastEngine::executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode) {
   if (kind == StatementKind::Assignment) {
     // A free run's assignment: the statement evaluated as one, then on to
     // the next line. Single step and typed commands trace it: the literal
     // section does that.
     if (ctx.singleStep()) return std::nullopt;
     InterpreterState& s = ctx.state;
-    if (!evaluate(ctx, s.lines.lineStart(s.currentLine), ctx.lastPosition, ExpressionMode::set())) {
+    if (!evaluateKept(ctx, decode.assignment, s.lines.lineStart(s.currentLine), ctx.lastPosition,
+                      ExpressionMode::set())) {
       return Completion::ErrorExit;
     }
     s.currentLine += 1;
     ctx.entryFlag = EntryFlag::InSequence;
     return Completion::NextLine;
   }
-  if (kind == StatementKind::ProcedureHeader) return ExecuteHeaderFast(ctx, decode->header);
+  if (kind == StatementKind::ProcedureHeader) return ExecuteHeaderFast(ctx, decode.header);
   if (kind == StatementKind::ProcedureEnd) return ExecuteProcedureEndFast(ctx);
-  if (!decode->controlDecoded) {
-    DecodeControlStatement(ctx, kind, decode->control);
-    decode->controlDecoded = true;
+  if (!decode.controlDecoded) {
+    DecodeControlStatement(ctx, kind, decode.control);
+    decode.controlDecoded = true;
   }
-  return ExecuteControlStatement(ctx, decode->control);
+  return ExecuteControlStatement(ctx, decode.control, *this);
 }
 
 bool FastEngine::evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {
@@ -103,7 +140,34 @@ bool FastEngine::evaluate(StatementContext& ctx, Position from, Position to, Exp
     return evaluateLiterally(ctx, from, to, mode);
   }
   ExpressionEntry* entry = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
-  if (entry == nullptr || entry->literalOnly) return evaluateLiterally(ctx, from, to, mode);
+  if (entry == nullptr) return evaluateLiterally(ctx, from, to, mode);
+  return evaluateEntry(ctx, *entry, mode);
+}
+
+bool FastEngine::evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
+                              ExpressionMode mode) {
+  InterpreterState& state = ctx.state;
+  if (!ctx.accelerated->serves(state.programChars, state.lines)) return evaluateLiterally(ctx, from, to, mode);
+  if (kept == nullptr) kept = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
+  if (kept == nullptr) return evaluateLiterally(ctx, from, to, mode);
+  return evaluateEntry(ctx, *kept, mode);
+}
+
+bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef, ExpressionMode mode) {
+  InterpreterState& state = ctx.state;
+  ExpressionEntry* const entry = &entryRef;
+  const Position from = entry->from;
+  const Position to = entry->to;
+  if (entry->literalOnly) return evaluateLiterally(ctx, from, to, mode);
+
+  // A lone number or string: what a replay would leave, without one.
+  if (entry->compiled && mode.isGet()) {
+    if (const Value* constant = entry->expression.constantValue()) {
+      state.message.clear();
+      state.resultValue = *constant;
+      return true;
+    }
+  }
 
   // As EvaluateExpression begins.
   state.message.clear();

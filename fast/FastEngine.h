@@ -21,10 +21,22 @@ class FastEngine final : public StatementAccelerator {
   std::optional<Completion> execute(StatementContext& ctx, StatementKind kind) override;
   bool evaluate(StatementContext& ctx, Position from, Position to, ExpressionMode mode) override;
 
+  // Evaluates the expression from..to of the current line, as evaluate()
+  // does, through `kept`: the expression's entry, found on the first
+  // evaluation and kept by the statement that evaluates it.
+  bool evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to, ExpressionMode mode);
+
   // The programs levels run now (for tests: none once every run has ended).
   std::size_t programCount() const { return m_programs.size(); }
 
  private:
+  // Runs one line whose reading is in ctx; nullopt leaves it to the
+  // literal section before anything was done.
+  std::optional<Completion> executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode);
+  // Whether executeLine runs a free run's line whole, never leaving it to
+  // the literal section.
+  static bool runsWhole(const LineDecode& decode);
+  bool evaluateEntry(StatementContext& ctx, ExpressionEntry& entry, ExpressionMode mode);
   bool evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode);
   std::vector<Value>& slotsAtDepth(int depth, int count);
 

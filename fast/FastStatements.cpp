@@ -10,6 +10,7 @@
 #include "exec/ControlFlowSteps.h"
 #include "exec/Evaluation.h"
 #include "exec/Workspace.h"
+#include "fast/FastEngine.h"
 #include "prepare/Scanning.h"
 
 namespace morvane {
@@ -39,11 +40,24 @@ ControlStatement classify(StatementKind kind, std::string_view k) {
   }
 }
 
-Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
+// The value of the condition from..to, as EvaluateCondition gives it.
+[[nodiscard]] bool evaluateCondition(StatementContext& ctx, ControlDecode& decode, FastEngine& engine, Position from,
+                                     Position to, bool& truth) {
+  if (!engine.evaluateKept(ctx, decode.condition, from, to, ExpressionMode::get())) return false;
+  const Value& v = ctx.state.resultValue;
+  if (v.isString()) {
+    ctx.state.message.assign(msg::WrongType);
+    return false;
+  }
+  truth = v.number() != 0;
+  return true;
+}
+
+Completion testCondition(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   InterpreterState& s = ctx.state;
   if (decode.then == 0) return ctx.fail(msg::WhereIsThen);
   bool truth = false;
-  if (!EvaluateCondition(ctx, ctx.argumentStart, decode.then - 1, truth)) return Completion::ErrorExit;
+  if (!evaluateCondition(ctx, decode, engine, ctx.argumentStart, decode.then - 1, truth)) return Completion::ErrorExit;
   TraceCondition(ctx, truth);
   if (truth) return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
   return ContinueAt(ctx, s.lines.blockLink(s.currentLine), decode.falseEntry);
@@ -80,7 +94,7 @@ Completion testCondition(StatementContext& ctx, const ControlDecode& decode) {
   return true;
 }
 
-Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
+Completion forLoop(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   InterpreterState& s = ctx.state;
   if (decode.to == 0) return ctx.fail(msg::WhereIsTo);
   const Position endTo = decode.step > 0 ? decode.step - 1 : ctx.lastPosition;
@@ -89,20 +103,24 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
   // step and end expressions leave the names they read in currentName.
   std::string loopName;
   if (ctx.entryFlag != EntryFlag::AfterFalseJump) {
-    if (!EvaluateSet(ctx, ctx.argumentStart, decode.to - 1)) return Completion::ErrorExit;
+    if (!engine.evaluateKept(ctx, decode.start, ctx.argumentStart, decode.to - 1, ExpressionMode::set())) {
+      return Completion::ErrorExit;
+    }
     v = s.resultValue.number();
     if (ctx.singleStep()) loopName = ctx.currentName;
   }
   double stepValue = 1;
   if (decode.step > 0) {
-    if (!EvaluateGet(ctx, decode.step + 4, ctx.lastPosition)) return Completion::ErrorExit;
+    if (!engine.evaluateKept(ctx, decode.stepValue, decode.step + 4, ctx.lastPosition, ExpressionMode::get())) {
+      return Completion::ErrorExit;
+    }
     stepValue = s.resultValue.number();
   }
   if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
     if (!advanceLoopVariable(ctx, decode, stepValue, v)) return Completion::ErrorExit;
     if (ctx.singleStep()) loopName = ctx.currentName;
   }
-  if (!EvaluateGet(ctx, decode.to + 3, endTo)) return Completion::ErrorExit;
+  if (!engine.evaluateKept(ctx, decode.endValue, decode.to + 3, endTo, ExpressionMode::get())) return Completion::ErrorExit;
   const double end = s.resultValue.number();
   if (ctx.singleStep()) {
     std::string value = NumberText(v);
@@ -114,10 +132,10 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode) {
   return ContinueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
 }
 
-Completion conditionalLoop(StatementContext& ctx, const ControlDecode& decode) {
+Completion conditionalLoop(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   InterpreterState& s = ctx.state;
   bool truth = false;
-  if (!EvaluateCondition(ctx, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
+  if (!evaluateCondition(ctx, decode, engine, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
   TraceCondition(ctx, truth);
   const bool leavesOnFalse =
       decode.statement == ControlStatement::DoWhile || decode.statement == ControlStatement::LoopUntil;
@@ -167,28 +185,28 @@ void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, Con
   }
 }
 
-std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode) {
+std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   if (decode.statement == ControlStatement::None) return std::nullopt;
   if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
   InterpreterState& s = ctx.state;
   switch (decode.statement) {
     case ControlStatement::None: return std::nullopt;
-    case ControlStatement::For: return forLoop(ctx, decode);
+    case ControlStatement::For: return forLoop(ctx, decode, engine);
     case ControlStatement::Next: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
     case ControlStatement::JumpToPartner: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
     case ControlStatement::NextLineOnly: return ctx.nextLine();
-    case ControlStatement::If: return testCondition(ctx, decode);
+    case ControlStatement::If: return testCondition(ctx, decode, engine);
     case ControlStatement::ElseIf:
     case ControlStatement::Else:
       if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
-        if (decode.statement == ControlStatement::ElseIf) return testCondition(ctx, decode);
+        if (decode.statement == ControlStatement::ElseIf) return testCondition(ctx, decode, engine);
         return ctx.nextLine();  // ELSE entered by a false condition
       }
       return ctx.jumpTo(decode.skipTarget, EntryFlag::InSequence);
     case ControlStatement::DoWhile:
     case ControlStatement::DoUntil:
     case ControlStatement::LoopWhile:
-    case ControlStatement::LoopUntil: return conditionalLoop(ctx, decode);
+    case ControlStatement::LoopUntil: return conditionalLoop(ctx, decode, engine);
   }
   return std::nullopt;
 }

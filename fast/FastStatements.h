@@ -15,6 +15,9 @@
 
 namespace morvane {
 
+class FastEngine;
+struct ExpressionEntry;
+
 // The control-flow statement a keyword names.
 enum class ControlStatement {
   None,              // not one of them: the literal section runs the line
@@ -41,6 +44,12 @@ struct ControlDecode {
   EntryFlag falseEntry = EntryFlag::InSequence;  // how a false condition enters its target
   LineNumber skipTarget = 0;      // ELSE, ELSEIF after a finished branch: where the block ends
   VariableReference loopVariable;  // FOR: the variable at the argument start
+  // The expressions' entries, kept once evaluated: the condition of IF,
+  // ELSEIF and the DO and LOOP forms; FOR's assignment, end value and step value.
+  ExpressionEntry* condition = nullptr;
+  ExpressionEntry* start = nullptr;
+  ExpressionEntry* endValue = nullptr;
+  ExpressionEntry* stepValue = nullptr;
 };
 
 // Classifies the line's keyword and finds what its statement needs.
@@ -48,6 +57,7 @@ void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, Con
 
 // Executes the line as its literal section would; nullopt when the line is
 // no control-flow statement of this list.
-std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode);
+// The engine evaluates the line's expressions.
+std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
 
 }  // namespace morvane

@@ -33,6 +33,7 @@ void VariableReference::bind(const ProgramChars& chars, Position position) {
   }
   m_suffix = last >= chars.size() ? ' ' : storageSuffix(chars.at(last + 1));
   m_table = Table::Unknown;
+  m_absentLocal = nullptr;
 }
 
 std::size_t VariableReference::search(const VariableTable& table) const {
@@ -43,6 +44,10 @@ std::size_t VariableReference::search(const VariableTable& table) const {
 }
 
 VariableReference::Found VariableReference::find(VariableTable& localTable, VariableTable& globalTable) {
+  if (m_absentLocal == &localTable && m_absentLocalGeneration == localTable.generation &&
+      m_absentGlobalGeneration == globalTable.generation) {
+    return Found{};
+  }
   // The record found last time, if it still carries the name. A global one
   // counts only while no local variable of the name hides it.
   if (m_table == Table::Local && carriesName(localTable, m_record)) {
@@ -61,6 +66,9 @@ VariableReference::Found VariableReference::find(VariableTable& localTable, Vari
     m_record = global;
     return Found{&globalTable.records[global], nullptr};
   }
+  m_absentLocal = &localTable;
+  m_absentLocalGeneration = localTable.generation;
+  m_absentGlobalGeneration = globalTable.generation;
   return Found{};
 }
 
@@ -79,8 +87,10 @@ VariableReference::Found VariableReference::element(VariableTable& localTable, V
     const Value& index = indices[k];
     if (index.isString()) return Found{};
     const double number = index.number();
-    // Written so that NaN fails too.
-    if (!(number >= 0 && number == std::floor(number) && number <= bounds[k])) return Found{};
+    // Written so that NaN fails too; within the bounds the conversion is
+    // exact, so it tells a whole number without a call of std::floor.
+    if (!(number >= 0 && number <= bounds[k])) return Found{};
+    if (static_cast<double>(static_cast<std::int64_t>(number)) != number) return Found{};
     at[k] = static_cast<std::int64_t>(number);
   }
   const std::int64_t stride2 = std::int64_t{record.bound3} + 1;

@@ -78,6 +78,13 @@ class VariableReference {
   char m_suffix = ' ';
   Table m_table = Table::Unknown;
   std::size_t m_record = 0;
+
+  // Where the name was last found in neither table (a built-in function's
+  // name, mostly): the local table and both tables' generations then. While
+  // neither table has changed, it is still in neither.
+  const VariableTable* m_absentLocal = nullptr;
+  std::uint64_t m_absentLocalGeneration = 0;
+  std::uint64_t m_absentGlobalGeneration = 0;
 };
 
 }  // namespace morvane
