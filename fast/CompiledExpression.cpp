@@ -180,13 +180,26 @@ void CompiledExpression::settle(Evaluation& ev, LastRead& last) {
 void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
                                 std::pair<Position, char>& surprise) {
   InterpreterState& state = ev.state;
-  VariableTable& globals = state.services.globalTable();
   std::string& message = state.message;
   Value* const slots = slotValues.data();
   for (const Constant& constant : m_constants) slots[constant.slot] = constant.value;
 
   LastRead last;
   for (const Op& op : m_ops) {
+    if (op.code == OpCode::Name) {
+      NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+      if (name.argumentCount == 0) {
+        // The usual name: a variable of the level's own table whose value
+        // has the class expected.
+        const VariableReference::Found found = name.variable.localScalar(state.localTable);
+        if (found.element != nullptr && classOf(*found.element) == name.expectedClass) {
+          state.argCount = 0;
+          slots[name.nameSlot] = *found.element;
+          last = LastRead{&name.variable.name(), found.element};
+          continue;
+        }
+      }
+    }
     Value& a = slots[op.a];
     const Value& b = slots[op.b];
     char outcome = cls::Number;
@@ -204,7 +217,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
         if (name.argumentCount == 0) found = name.variable.localScalar(state.localTable);
         if (found.element == nullptr && name.argumentCount <= 3) {
           found = name.variable.element(
-              state.localTable, globals,
+              state.localTable, state.services.globalTable(),
               std::span<const Value>(state.argValues).subspan(1, static_cast<std::size_t>(name.argumentCount)));
         }
         if (found.element != nullptr) {
@@ -309,6 +322,19 @@ void CompiledExpression::finishSet(Evaluation& ev, std::vector<Value>& slots) {
     return;
   }
   InterpreterState& state = ev.state;
+  if (m_indexCount == 0) {
+    // The usual assignment: a variable of the level's own table takes the
+    // value straight from its slot.
+    Value& value = slots[static_cast<std::size_t>(m_resultSlot)];
+    const VariableReference::Found found = m_target.localScalar(state.localTable);
+    if (found.element != nullptr && (m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix) &&
+        StoreByRecordType(found.record->suffix, value, *found.element) == StoreOutcome::Stored) {
+      m_target.writeName(ev.currentName);
+      state.resultValue = std::move(value);
+      state.argCount = 0;
+      return;
+    }
+  }
   VariableTable& globals = state.services.globalTable();
   std::array<Value, 4>& indexList = m_indexList;
   indexList[0] = std::move(slots[static_cast<std::size_t>(m_resultSlot)]);
