@@ -1,8 +1,8 @@
 # Ctrl-C during a run: the runner gets SIGINT a moment after it started and
-# must end the run as interrupted. The program's one PRINT line recurses for
-# hours without passing a loop head, so the run ends only if the driver
-# yields inside the recursion; otherwise it is killed after a minute and the
-# test fails.
+# must end the run as interrupted. The programs run for hours (a PRINT line
+# that recurses without passing a loop head, an endless loop), so the run
+# ends only if the driver yields inside them; otherwise it is killed after a
+# minute and the test fails.
 #   cmake -DRUNNER=... -DCASE=deep_recursion.bas -P RunInterrupted.cmake
 execute_process(
   COMMAND timeout --preserve-status --kill-after=60 --signal=INT 1 "${RUNNER}" "${CASE}"
