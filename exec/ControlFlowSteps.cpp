@@ -19,7 +19,10 @@ std::string KeywordOfLine(const InterpreterState& state, LineNumber line) {
 }
 
 bool EvaluateCondition(StatementContext& ctx, Position from, Position to, bool& truth) {
-  if (!EvaluateGet(ctx, from, to)) return false;
+  return EvaluateGet(ctx, from, to) && TruthOfResult(ctx, truth);
+}
+
+bool TruthOfResult(StatementContext& ctx, bool& truth) {
   const Value& v = ctx.state.resultValue;
   if (v.isString()) {
     ctx.state.message.assign(msg::WrongType);

@@ -20,6 +20,10 @@ std::string KeywordOfLine(const InterpreterState& state, LineNumber line);
 // condition. False when the evaluation failed (the message is set).
 [[nodiscard]] bool EvaluateCondition(StatementContext& ctx, Position from, Position to, bool& truth);
 
+// The truth of the value an evaluation has just left; false (with the
+// message set) when it is a string.
+[[nodiscard]] bool TruthOfResult(StatementContext& ctx, bool& truth);
+
 // The trace of a condition in single step.
 void TraceCondition(StatementContext& ctx, bool truth);
 

@@ -43,14 +43,7 @@ ControlStatement classify(StatementKind kind, std::string_view k) {
 // The value of the condition from..to, as EvaluateCondition gives it.
 [[nodiscard]] bool evaluateCondition(StatementContext& ctx, ControlDecode& decode, FastEngine& engine, Position from,
                                      Position to, bool& truth) {
-  if (!engine.evaluateKept(ctx, decode.condition, from, to, ExpressionMode::get())) return false;
-  const Value& v = ctx.state.resultValue;
-  if (v.isString()) {
-    ctx.state.message.assign(msg::WrongType);
-    return false;
-  }
-  truth = v.number() != 0;
-  return true;
+  return engine.evaluateKept(ctx, decode.condition, from, to, ExpressionMode::get()) && TruthOfResult(ctx, truth);
 }
 
 Completion testCondition(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
