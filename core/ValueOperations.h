@@ -1,7 +1,10 @@
 #pragma once
 // The computations of the expression operators on values, shared by the
 // reducer, which applies them as its rules match, and by the fast engine,
-// which replays them in the order the reducer chose. Each writes its result
+// which replays them in the order the reducer chose. The numeric ones take
+// any value type with the number interface of Value (kind, number, asLong,
+// setDouble, setLong): the fast engine also computes on slots that hold
+// numbers only. Each writes its result
 // into `a`, the value of the first matched token, and answers the class of
 // the result, or cls::None with the message set when the operation fails.
 
@@ -11,6 +14,7 @@
 #include <string>
 
 #include "core/Expression.h"
+#include "core/ExpressionWorkspace.h"
 #include "core/Messages.h"
 #include "core/Value.h"
 
@@ -31,25 +35,29 @@ inline char fail(std::string& message, std::string_view text) {
 // The result is written in place: no temporary value per step. A result
 // beyond the range of numbers (a sum of two huge numbers) fails the
 // evaluation, so no Infinity or NaN ever leaves it.
-inline char number(Value& a, double d, std::string& message) {
+template <class V>
+inline char number(V& a, double d, std::string& message) {
   if (!std::isfinite(d)) return fail(message, msg::ArithmeticOverflow);
   a.setDouble(d);
   return cls::Number;
 }
 
-inline char truth(Value& a, bool holds) {
+template <class V>
+inline char truth(V& a, bool holds) {
   a.setLong(holds ? True : False);
   return cls::Number;
 }
 
 // A number is true when its integer part (rounded down) is not 0: when it
 // lies outside 0 <= x < 1. Asked without std::floor, a library call here.
-inline bool isTrue(const Value& v) {
+template <class V>
+inline bool isTrue(const V& v) {
   const double x = v.number();
   return !(x >= 0 && x < 1);
 }
 
-inline char power(Value& a, const Value& b, std::string& message) {
+template <class V>
+inline char power(V& a, const V& b, std::string& message) {
   const double x = a.number();
   const double y = b.number();
   if (x < 0 && y != std::floor(y)) return fail(message, msg::IllegalExponentiation);
@@ -67,7 +75,8 @@ inline char power(Value& a, const Value& b, std::string& message) {
   return number(a, result, message);
 }
 
-inline char product(Value& a, const Value& b, std::string& message) {
+template <class V>
+inline char product(V& a, const V& b, std::string& message) {
   const double x = a.number();
   const double y = b.number();
   const bool tooLarge =
@@ -76,7 +85,8 @@ inline char product(Value& a, const Value& b, std::string& message) {
   return number(a, x * y, message);
 }
 
-inline char quotient(Value& a, const Value& b, std::string& message) {
+template <class V>
+inline char quotient(V& a, const V& b, std::string& message) {
   const double x = a.number();
   const double y = b.number();
   if (std::fabs(y) < SmallestDivisor || (std::fabs(x) > LargestMagnitude && std::fabs(y) < 1)) {
@@ -86,7 +96,8 @@ inline char quotient(Value& a, const Value& b, std::string& message) {
 }
 
 // The operand of a "-" sign, negated in place; a Long stays a Long where it can.
-inline void negate(Value& operand) {
+template <class V>
+inline void negate(V& operand) {
   if (operand.kind() == ValueKind::Long && operand.asLong() != std::numeric_limits<std::int32_t>::min()) {
     operand.setLong(-operand.asLong());
   } else {
@@ -94,7 +105,8 @@ inline void negate(Value& operand) {
   }
 }
 
-inline char sum(Value& a, const Value& b, std::string& message) { return number(a, a.number() + b.number(), message); }
+template <class V>
+inline char sum(V& a, const V& b, std::string& message) { return number(a, a.number() + b.number(), message); }
 
 // The right string is added to the left one where it stands, keeping its storage.
 inline char join(Value& a, const Value& b) {
@@ -114,7 +126,8 @@ inline char compareTexts(char op, Value& a, const Value& b) {
   return truth(a, op == '=' ? equal : !equal);
 }
 
-inline char compareNumbers(char op, Value& a, const Value& b) {
+template <class V>
+inline char compareNumbers(char op, V& a, const V& b) {
   const double x = a.number();
   const double y = b.number();
   bool holds = false;
@@ -130,13 +143,15 @@ inline char compareNumbers(char op, Value& a, const Value& b) {
   return truth(a, holds);
 }
 
-inline char andOr(char op, Value& a, const Value& b) {
+template <class V>
+inline char andOr(char op, V& a, const V& b) {
   const bool x = isTrue(a);
   const bool y = isTrue(b);
   return truth(a, op == cls::And ? (x && y) : (x || y));
 }
 
 // NOT is true only for exactly 0; `a` is the NOT token's value.
-inline char negation(Value& a, const Value& operand) { return truth(a, operand.number() == 0); }
+template <class V>
+inline char negation(V& a, const V& operand) { return truth(a, operand.number() == 0); }
 
 }  // namespace morvane::operation

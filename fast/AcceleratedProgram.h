@@ -37,6 +37,9 @@ struct ExpressionEntry {
   // stays literal.
   std::vector<std::pair<Position, char>> observedClasses;
   int recompilations = 0;
+  // Numeric replays that gave up (a name that is no variable, a value the
+  // store refuses): after a few the expression is always replayed in full.
+  int numericMisses = 0;
 };
 
 // The literal line loop's reading of one logical line.

@@ -167,6 +167,7 @@ CompiledExpression::Compiled CompiledExpression::compile(
       m_target.bind(chars, m_targetPosition);
     }
   }
+  judgeNumeric();
   return Compiled::Yes;
 }
 

@@ -27,6 +27,7 @@
 #include "core/ExpressionEvaluation.h"
 #include "core/ExpressionProcedureCall.h"
 #include "core/ExpressionReducer.h"
+#include "fast/NumberSlot.h"
 #include "fast/VariableReference.h"
 
 namespace morvane {
@@ -54,6 +55,21 @@ class CompiledExpression {
   void replay(Evaluation& evaluation, std::vector<Value>& slots, std::pair<Position, char>& surprise);
 
   int slotCount() const { return m_tokenCount + 1; }
+
+  // Whether the expression can be replayed on numbers alone (see
+  // replayNumbers): numbers and variables, the numeric operators, the
+  // functions INT, FIX, ABS and SGN, and a value or a store as its end.
+  bool numeric() const { return m_numeric; }
+
+  // Replays the evaluation of a numeric expression without the evaluator:
+  // computes on the slots first, changing nothing, and only when every
+  // name turned out a number of an existing variable (or one of those
+  // functions) and nothing failed, leaves exactly what replay() would
+  // leave: the message cleared, the argument slots, the argument count,
+  // the current name, the result, the store. False when anything went
+  // another way; then nothing was changed that replay() would not change
+  // alike, and the caller replays in full, which meets the same values.
+  bool replayNumbers(InterpreterState& state, std::string& currentName);
 
   // The value of an expression that is one number or string alone (a loop's
   // end such as 9999), which reads no name and cannot fail; nullptr for
@@ -138,6 +154,12 @@ class CompiledExpression {
   std::vector<Constant> m_constants;
   std::vector<NameStep> m_names;
   std::vector<Op> m_ops;
+
+  bool m_numeric = false;
+  void judgeNumeric();
+  std::vector<Value> m_builtinArguments;  // the argument list of a function the numeric replay calls
+  std::string m_refusal;                  // where its operations leave a message nobody reads
+  std::vector<NumberSlot> m_numbers;      // its value slots
 
   Final m_final = Final::SyntaxError;
   Slot m_resultSlot = 0;  // Value: the result; Assign: the value to store

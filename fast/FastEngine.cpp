@@ -14,6 +14,9 @@ namespace {
 
 // After this many surprises an expression is left to the literal evaluator.
 constexpr int MaxRecompilations = 4;
+// After this many numeric replays that gave up, an expression is always
+// replayed in full.
+constexpr int MaxNumericMisses = 8;
 
 }  // namespace
 
@@ -169,10 +172,16 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
     }
   }
 
-  // As EvaluateExpression begins.
-  state.message.clear();
   if (state.argValues.size() < TopLevelArgumentSlots) state.argValues.resize(TopLevelArgumentSlots);
   ExpressionWorkspaces& workspaces = state.services.expressionWorkspaces();
+  // Numbers alone: no evaluator, unless the numbers give up.
+  if (entry->compiled && entry->expression.numeric() && entry->numericMisses < MaxNumericMisses) {
+    if (entry->expression.replayNumbers(state, ctx.currentName)) return true;
+    ++entry->numericMisses;
+  }
+
+  // As EvaluateExpression begins.
+  state.message.clear();
   ExpressionWorkspaces::Lease lease(workspaces);
   Evaluation ev{state, lease.workspace(), ctx.currentName, ctx.scratch, mode, ctx.lineMode};
 

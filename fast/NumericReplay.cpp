@@ -1,0 +1,176 @@
+// The numeric replay of a compiled expression: most expressions of a loop
+// (I < N, D = D + 1, S# = S# + K# - 7 * INT(K# / 7), A#(I) = I + R) read
+// numbers from existing variables and compute with numbers. Such an
+// expression needs none of the evaluator's machinery: no procedure can run
+// inside it, so no nested evaluation, and no name can surprise with a
+// string. It is computed on the value slots first, with nothing changed
+// outside them; what the full replay leaves behind is written only once
+// everything went the usual way. Anything unusual (a name that is no
+// variable, a string, an index out of range, an overflow, a value the
+// store refuses) gives up before a visible change, and the full replay
+// meets the same values and gives the same message.
+
+#include <span>
+#include <string_view>
+
+#include "core/BuiltinFunctions.h"
+#include "core/EngineServices.h"
+#include "core/ValueOperations.h"
+#include "core/Variables.h"
+#include "fast/CompiledExpression.h"
+
+namespace morvane {
+
+namespace {
+
+// The built-in functions that take one number and give one, the same for
+// the same argument, and touch nothing else.
+bool isPureNumericFunction(std::string_view name) {
+  return name == "INT" || name == "FIX" || name == "ABS" || name == "SGN";
+}
+
+}  // namespace
+
+void CompiledExpression::judgeNumeric() {
+  m_numeric = false;
+  if (m_final == Final::SyntaxError) return;
+  for (const Constant& constant : m_constants) {
+    if (!constant.value.isNumber()) return;
+  }
+  for (const Op& op : m_ops) {
+    if (op.code == OpCode::Join || op.code == OpCode::CompareTexts) return;
+  }
+  for (const NameStep& name : m_names) {
+    if (name.expectedClass != cls::Number || name.procedure.line != 0) return;
+    if (name.builtin != NoBuiltinFunction && name.argumentCount > 0 &&
+        !(name.argumentCount == 1 && isPureNumericFunction(name.variable.name()))) {
+      return;
+    }
+  }
+  m_numeric = true;
+}
+
+bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& currentName) {
+  VariableTable& locals = state.localTable;
+  if (m_numbers.size() < static_cast<std::size_t>(slotCount())) m_numbers.resize(static_cast<std::size_t>(slotCount()));
+  NumberSlot* const slots = m_numbers.data();
+  for (const Constant& constant : m_constants) slots[constant.slot].take(constant.value);
+
+  // The computation: slots only. `lastName` is the last name resolved,
+  // `lastRead` the element the last variable read came from.
+  const NameStep* lastName = nullptr;
+  const Value* lastRead = nullptr;
+  bool anyArguments = false;
+  std::string& refusal = m_refusal;  // an operation's message, never shown: the full replay gives it
+  std::array<Value, 4>& indices = m_indexList;
+  for (const Op& op : m_ops) {
+    char outcome = cls::Number;
+    switch (op.code) {
+      case OpCode::Name: {
+        NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+        NumberSlot& result = slots[name.nameSlot];
+        VariableReference::Found found;
+        if (name.argumentCount == 0) {
+          found = name.variable.localScalar(locals);
+          if (found.element == nullptr) found = name.variable.element(locals, state.services.globalTable(), {});
+        } else {
+          for (int k = 0; k < name.argumentCount; ++k) {
+            slots[name.argumentSlots[static_cast<std::size_t>(k)]].giveTo(indices[static_cast<std::size_t>(k)]);
+          }
+          anyArguments = true;
+          if (name.builtin == NoBuiltinFunction) {
+            found = name.variable.element(locals, state.services.globalTable(),
+                                          std::span<const Value>(indices.data(),
+                                                                 static_cast<std::size_t>(name.argumentCount)));
+          } else {
+            // The function, when no variable has its name.
+            if (name.variable.find(locals, state.services.globalTable()).record != nullptr) return false;
+            if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
+            m_builtinArguments[1] = indices[0];
+            Value& value = m_builtinArguments[0];
+            if (!CallBuiltinFunctionInto(name.builtin, m_builtinArguments, 1, refusal, state.services, value) ||
+                !value.isNumber()) {
+              return false;
+            }
+            result.take(value);
+            lastName = &name;
+            continue;
+          }
+        }
+        if (found.element == nullptr || !found.element->isNumber()) return false;
+        result.take(*found.element);
+        lastName = &name;
+        lastRead = found.element;
+        continue;
+      }
+      case OpCode::Keep: slots[op.a] = slots[op.b]; continue;
+      case OpCode::NegateKeep:
+        operation::negate(slots[op.b]);
+        slots[op.a] = slots[op.b];
+        continue;
+      case OpCode::Power: outcome = operation::power(slots[op.a], slots[op.b], refusal); break;
+      case OpCode::Product: outcome = operation::product(slots[op.a], slots[op.b], refusal); break;
+      case OpCode::Quotient: outcome = operation::quotient(slots[op.a], slots[op.b], refusal); break;
+      case OpCode::Sum: outcome = operation::sum(slots[op.a], slots[op.b], refusal); break;
+      case OpCode::CompareNumbers: operation::compareNumbers(op.op, slots[op.a], slots[op.b]); continue;
+      case OpCode::AndOr: operation::andOr(op.op, slots[op.a], slots[op.b]); continue;
+      case OpCode::Not: operation::negation(slots[op.a], slots[op.b]); continue;
+      case OpCode::Join:
+      case OpCode::CompareTexts: return false;
+    }
+    if (outcome == cls::None) return false;
+  }
+
+  // What the names left behind, as the full replay leaves it: the
+  // arguments of every name that had some, in order; the count of the last
+  // name's; its name; the value of the last variable read.
+  const auto leaveNames = [&] {
+    state.message.clear();
+    if (anyArguments) {
+      for (const NameStep& name : m_names) {
+        for (int k = 0; k < name.argumentCount; ++k) {
+          slots[name.argumentSlots[static_cast<std::size_t>(k)]].giveTo(state.argValues[static_cast<std::size_t>(k + 1)]);
+        }
+      }
+    }
+    if (lastName != nullptr) {
+      state.argCount = lastName->argumentCount;
+      lastName->variable.writeName(currentName);
+    }
+    if (lastRead != nullptr) state.argValues[0] = *lastRead;
+  };
+
+  if (m_final == Final::Value) {
+    leaveNames();
+    slots[m_resultSlot].giveTo(state.resultValue);
+    return true;
+  }
+
+  // The store: the element of an existing variable whose storage type
+  // takes the value. The names' traces are written before, as the full
+  // replay writes them before it stores; should the store refuse, the full
+  // replay writes them again, alike, and gives the message.
+  for (int i = 0; i < m_indexCount; ++i) slots[m_indexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
+  VariableReference::Found found;
+  if (m_indexCount == 0) found = m_target.localScalar(locals);
+  if (found.element == nullptr) {
+    found = m_target.element(locals, state.services.globalTable(),
+                             std::span<const Value>(indices).subspan(1, static_cast<std::size_t>(m_indexCount)));
+  }
+  if (found.element == nullptr || !(m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix)) {
+    return false;
+  }
+  leaveNames();
+  Value& value = indices[0];
+  slots[m_resultSlot].giveTo(value);
+  if (StoreByRecordType(found.record->suffix, value, *found.element) != StoreOutcome::Stored) return false;
+  m_target.writeName(currentName);
+  state.resultValue = value;
+  for (int i = 1; i <= m_indexCount; ++i) {
+    state.argValues[static_cast<std::size_t>(i)] = indices[static_cast<std::size_t>(i)];
+  }
+  state.argCount = m_indexCount;
+  return true;
+}
+
+}  // namespace morvane
