@@ -37,9 +37,16 @@ struct ExpressionEntry {
   // stays literal.
   std::vector<std::pair<Position, char>> observedClasses;
   int recompilations = 0;
-  // Numeric replays that gave up (a name that is no variable, a value the
-  // store refuses): after a few the expression is always replayed in full.
+  // Whether the compiled form is tried on numbers alone first. Numeric
+  // replays that gave up (a name that is no variable, a value the store
+  // refuses) are counted: after a few the expression is always replayed in
+  // full.
+  static constexpr int MaxNumericMisses = 8;
+  bool numericReady = false;
   int numericMisses = 0;
+  void missedNumbers() {
+    if (++numericMisses >= MaxNumericMisses) numericReady = false;
+  }
 };
 
 // The literal line loop's reading of one logical line.

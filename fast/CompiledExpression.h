@@ -160,6 +160,10 @@ class CompiledExpression {
   std::vector<Value> m_builtinArguments;  // the argument list of a function the numeric replay calls
   std::string m_refusal;                  // where its operations leave a message nobody reads
   std::vector<NumberSlot> m_numbers;      // its value slots
+  std::vector<std::pair<Slot, NumberSlot>> m_numberConstants;
+  bool m_numericArguments = false;        // some name has arguments
+  void leaveNumericTraces(InterpreterState& state, std::string& currentName, const NameStep* lastName,
+                          const Value* lastRead) const;
 
   Final m_final = Final::SyntaxError;
   Slot m_resultSlot = 0;  // Value: the result; Assign: the value to store

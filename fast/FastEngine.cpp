@@ -14,9 +14,7 @@ namespace {
 
 // After this many surprises an expression is left to the literal evaluator.
 constexpr int MaxRecompilations = 4;
-// After this many numeric replays that gave up, an expression is always
-// replayed in full.
-constexpr int MaxNumericMisses = 8;
+
 
 }  // namespace
 
@@ -151,6 +149,11 @@ bool FastEngine::evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Pos
                               ExpressionMode mode) {
   InterpreterState& state = ctx.state;
   if (!ctx.accelerated->serves(state.programChars, state.lines)) return evaluateLiterally(ctx, from, to, mode);
+  // The usual case first: numbers alone.
+  if (kept != nullptr && kept->numericReady && state.argValues.size() >= TopLevelArgumentSlots) {
+    if (kept->expression.replayNumbers(state, ctx.currentName)) return true;
+    kept->missedNumbers();
+  }
   if (kept == nullptr) kept = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
   if (kept == nullptr) return evaluateLiterally(ctx, from, to, mode);
   return evaluateEntry(ctx, *kept, mode);
@@ -175,9 +178,9 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
   if (state.argValues.size() < TopLevelArgumentSlots) state.argValues.resize(TopLevelArgumentSlots);
   ExpressionWorkspaces& workspaces = state.services.expressionWorkspaces();
   // Numbers alone: no evaluator, unless the numbers give up.
-  if (entry->compiled && entry->expression.numeric() && entry->numericMisses < MaxNumericMisses) {
+  if (entry->numericReady) {
     if (entry->expression.replayNumbers(state, ctx.currentName)) return true;
-    ++entry->numericMisses;
+    entry->missedNumbers();
   }
 
   // As EvaluateExpression begins.
@@ -199,6 +202,7 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
       return !ev.failed();
     }
     entry->compiled = true;
+    entry->numericReady = entry->expression.numeric() && entry->numericMisses < ExpressionEntry::MaxNumericMisses;
   }
 
   const int depth = workspaces.depth();
@@ -214,6 +218,7 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
     // expecting it, unless the expression keeps changing its mind.
     entry->observedClasses.push_back(surprise);
     entry->compiled = false;
+    entry->numericReady = false;
     if (++entry->recompilations > MaxRecompilations) entry->literalOnly = true;
   }
   return !ev.failed();

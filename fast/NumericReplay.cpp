@@ -48,19 +48,44 @@ void CompiledExpression::judgeNumeric() {
     }
   }
   m_numeric = true;
+  m_numbers.resize(static_cast<std::size_t>(slotCount()));
+  m_numberConstants.clear();
+  for (const Constant& constant : m_constants) {
+    NumberSlot number;
+    number.take(constant.value);
+    m_numberConstants.emplace_back(constant.slot, number);
+  }
+  m_numericArguments = false;
+  for (const NameStep& name : m_names) m_numericArguments = m_numericArguments || name.argumentCount > 0;
+}
+
+void CompiledExpression::leaveNumericTraces(InterpreterState& state, std::string& currentName,
+                                            const NameStep* lastName, const Value* lastRead) const {
+  state.message.clear();
+  if (m_numericArguments) {
+    for (const NameStep& name : m_names) {
+      for (int k = 0; k < name.argumentCount; ++k) {
+        m_numbers[static_cast<std::size_t>(name.argumentSlots[static_cast<std::size_t>(k)])].giveTo(
+            state.argValues[static_cast<std::size_t>(k + 1)]);
+      }
+    }
+  }
+  if (lastName != nullptr) {
+    state.argCount = lastName->argumentCount;
+    lastName->variable.writeName(currentName);
+  }
+  if (lastRead != nullptr) state.argValues[0] = *lastRead;
 }
 
 bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& currentName) {
   VariableTable& locals = state.localTable;
-  if (m_numbers.size() < static_cast<std::size_t>(slotCount())) m_numbers.resize(static_cast<std::size_t>(slotCount()));
   NumberSlot* const slots = m_numbers.data();
-  for (const Constant& constant : m_constants) slots[constant.slot].take(constant.value);
+  for (const auto& [slot, number] : m_numberConstants) slots[slot] = number;
 
   // The computation: slots only. `lastName` is the last name resolved,
   // `lastRead` the element the last variable read came from.
   const NameStep* lastName = nullptr;
   const Value* lastRead = nullptr;
-  bool anyArguments = false;
   std::string& refusal = m_refusal;  // an operation's message, never shown: the full replay gives it
   std::array<Value, 4>& indices = m_indexList;
   for (const Op& op : m_ops) {
@@ -77,7 +102,6 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
           for (int k = 0; k < name.argumentCount; ++k) {
             slots[name.argumentSlots[static_cast<std::size_t>(k)]].giveTo(indices[static_cast<std::size_t>(k)]);
           }
-          anyArguments = true;
           if (name.builtin == NoBuiltinFunction) {
             found = name.variable.element(locals, state.services.globalTable(),
                                           std::span<const Value>(indices.data(),
@@ -124,24 +148,8 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   // What the names left behind, as the full replay leaves it: the
   // arguments of every name that had some, in order; the count of the last
   // name's; its name; the value of the last variable read.
-  const auto leaveNames = [&] {
-    state.message.clear();
-    if (anyArguments) {
-      for (const NameStep& name : m_names) {
-        for (int k = 0; k < name.argumentCount; ++k) {
-          slots[name.argumentSlots[static_cast<std::size_t>(k)]].giveTo(state.argValues[static_cast<std::size_t>(k + 1)]);
-        }
-      }
-    }
-    if (lastName != nullptr) {
-      state.argCount = lastName->argumentCount;
-      lastName->variable.writeName(currentName);
-    }
-    if (lastRead != nullptr) state.argValues[0] = *lastRead;
-  };
-
   if (m_final == Final::Value) {
-    leaveNames();
+    leaveNumericTraces(state, currentName, lastName, lastRead);
     slots[m_resultSlot].giveTo(state.resultValue);
     return true;
   }
@@ -160,7 +168,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   if (found.element == nullptr || !(m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix)) {
     return false;
   }
-  leaveNames();
+  leaveNumericTraces(state, currentName, lastName, lastRead);
   Value& value = indices[0];
   slots[m_resultSlot].giveTo(value);
   if (StoreByRecordType(found.record->suffix, value, *found.element) != StoreOutcome::Stored) return false;
