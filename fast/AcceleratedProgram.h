@@ -52,6 +52,10 @@ struct ExpressionEntry {
 // The literal line loop's reading of one logical line.
 struct LineDecode {
   bool decoded = false;
+  // This engine runs the line whole in a free run, never leaving it to the
+  // literal section: an assignment, a procedure header or end, or a
+  // control-flow statement once decoded.
+  bool whole = false;
   StatementKind kind = StatementKind::Other;
   std::string keyword;
   Position keywordEnd = 0;

@@ -50,6 +50,8 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
     decode->lastPosition = ctx.lastPosition;
     decode->argumentStart = ctx.argumentStart;
     decode->decoded = true;
+    decode->whole = decode->kind == StatementKind::Assignment || decode->kind == StatementKind::ProcedureHeader ||
+                    decode->kind == StatementKind::ProcedureEnd;
     return decode->kind;
   }
   ctx.keyword = decode->keyword;
@@ -73,7 +75,7 @@ std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKi
   while (done == Completion::NextLine && ctx.lineMode == RunState::Running &&
          document.runState == RunState::Running && document.observer == nullptr && !document.free) {
     decode = ctx.accelerated->line(ctx.state.currentLine);
-    if (decode == nullptr || !runsWhole(*decode) || clock.lineDue()) break;
+    if (decode == nullptr || !decode->whole || clock.lineDue()) break;
     ctx.keyword = decode->keyword;
     ctx.keywordEnd = decode->keywordEnd;
     ctx.lastPosition = decode->lastPosition;
@@ -81,20 +83,6 @@ std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKi
     done = executeLine(ctx, decode->kind, *decode);
   }
   return done;
-}
-
-bool FastEngine::runsWhole(const LineDecode& decode) {
-  if (!decode.decoded) return false;
-  switch (decode.kind) {
-    case StatementKind::Assignment:
-    case StatementKind::ProcedureHeader:
-    case StatementKind::ProcedureEnd: return true;
-    case StatementKind::IfBlock:
-    case StatementKind::ForLoop:
-    case StatementKind::DoLoop:
-    case StatementKind::Goto: return decode.controlDecoded && decode.control.statement != ControlStatement::None;
-    default: return false;
-  }
 }
 
 std::optional<Completion> FastEngine::executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode) {
@@ -117,6 +105,7 @@ std::optional<Completion> FastEngine::executeLine(StatementContext& ctx, Stateme
   if (!decode.controlDecoded) {
     DecodeControlStatement(ctx, kind, decode.control);
     decode.controlDecoded = true;
+    decode.whole = decode.control.statement != ControlStatement::None;
   }
   return ExecuteControlStatement(ctx, decode.control, *this);
 }
@@ -145,15 +134,10 @@ bool FastEngine::evaluate(StatementContext& ctx, Position from, Position to, Exp
   return evaluateEntry(ctx, *entry, mode);
 }
 
-bool FastEngine::evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
-                              ExpressionMode mode) {
+bool FastEngine::evaluateKeptOtherwise(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
+                                       ExpressionMode mode) {
   InterpreterState& state = ctx.state;
   if (!ctx.accelerated->serves(state.programChars, state.lines)) return evaluateLiterally(ctx, from, to, mode);
-  // The usual case first: numbers alone.
-  if (kept != nullptr && kept->numericReady && state.argValues.size() >= TopLevelArgumentSlots) {
-    if (kept->expression.replayNumbers(state, ctx.currentName)) return true;
-    kept->missedNumbers();
-  }
   if (kept == nullptr) kept = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
   if (kept == nullptr) return evaluateLiterally(ctx, from, to, mode);
   return evaluateEntry(ctx, *kept, mode);

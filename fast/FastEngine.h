@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exec/StatementAccelerator.h"
+#include "exec/StatementContext.h"
 #include "fast/AcceleratedProgram.h"
 
 namespace morvane {
@@ -24,7 +25,16 @@ class FastEngine final : public StatementAccelerator {
   // Evaluates the expression from..to of the current line, as evaluate()
   // does, through `kept`: the expression's entry, found on the first
   // evaluation and kept by the statement that evaluates it.
-  bool evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to, ExpressionMode mode);
+  bool evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to, ExpressionMode mode) {
+    // The usual case first: numbers alone, from the entry kept.
+    InterpreterState& state = ctx.state;
+    if (kept != nullptr && kept->numericReady && ctx.accelerated->serves(state.programChars, state.lines) &&
+        state.argValues.size() >= TopLevelArgumentSlots) {
+      if (kept->expression.replayNumbers(state, ctx.currentName)) return true;
+      kept->missedNumbers();
+    }
+    return evaluateKeptOtherwise(ctx, kept, from, to, mode);
+  }
 
   // The programs levels run now (for tests: none once every run has ended).
   std::size_t programCount() const { return m_programs.size(); }
@@ -33,9 +43,8 @@ class FastEngine final : public StatementAccelerator {
   // Runs one line whose reading is in ctx; nullopt leaves it to the
   // literal section before anything was done.
   std::optional<Completion> executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode);
-  // Whether executeLine runs a free run's line whole, never leaving it to
-  // the literal section.
-  static bool runsWhole(const LineDecode& decode);
+  bool evaluateKeptOtherwise(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
+                             ExpressionMode mode);
   bool evaluateEntry(StatementContext& ctx, ExpressionEntry& entry, ExpressionMode mode);
   bool evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode);
   std::vector<Value>& slotsAtDepth(int depth, int count);
