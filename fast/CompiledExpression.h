@@ -162,6 +162,11 @@ class CompiledExpression {
   std::vector<NumberSlot> m_numbers;      // its value slots
   std::vector<std::pair<Slot, NumberSlot>> m_numberConstants;
   bool m_numericArguments = false;        // some name has arguments
+  // The steps without copies, and the slots they leave their values in.
+  std::vector<Op> m_numericOps;
+  std::vector<std::array<Slot, 3>> m_numericArgumentSlots;  // per name step
+  Slot m_numericResultSlot = 0;
+  Slot m_numericIndexSlots[3] = {0, 0, 0};
   void leaveNumericTraces(InterpreterState& state, std::string& currentName, const NameStep* lastName,
                           const Value* lastRead) const;
 

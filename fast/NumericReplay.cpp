@@ -57,15 +57,49 @@ void CompiledExpression::judgeNumeric() {
   }
   m_numericArguments = false;
   for (const NameStep& name : m_names) m_numericArguments = m_numericArguments || name.argumentCount > 0;
+
+  // The steps again, without the copies: where the full replay copies a
+  // value into the slot of "(" or of a sign, the numeric replay goes on
+  // reading it where it stands. A slot taken over is never written again
+  // (its token is gone), so the renaming changes no value.
+  std::vector<Slot> renamed(static_cast<std::size_t>(slotCount()));
+  for (std::size_t k = 0; k < renamed.size(); ++k) renamed[k] = static_cast<Slot>(k);
+  const auto current = [&](Slot slot) { return renamed[static_cast<std::size_t>(slot)]; };
+  m_numericOps.clear();
+  m_numericArgumentSlots.assign(m_names.size(), {0, 0, 0});
+  for (const Op& op : m_ops) {
+    Op step = op;
+    step.a = current(op.a);
+    step.b = current(op.b);
+    switch (op.code) {
+      case OpCode::Keep: renamed[static_cast<std::size_t>(op.a)] = step.b; continue;
+      case OpCode::NegateKeep:
+        renamed[static_cast<std::size_t>(op.a)] = step.b;
+        step.a = step.b;
+        break;
+      case OpCode::Name: {
+        const NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+        for (int k = 0; k < name.argumentCount; ++k) {
+          m_numericArgumentSlots[static_cast<std::size_t>(op.name)][static_cast<std::size_t>(k)] =
+              current(name.argumentSlots[static_cast<std::size_t>(k)]);
+        }
+        break;
+      }
+      default: break;
+    }
+    m_numericOps.push_back(step);
+  }
+  m_numericResultSlot = current(m_resultSlot);
+  for (int i = 0; i < m_indexCount; ++i) m_numericIndexSlots[i] = current(m_indexSlots[i]);
 }
 
 void CompiledExpression::leaveNumericTraces(InterpreterState& state, std::string& currentName,
                                             const NameStep* lastName, const Value* lastRead) const {
   state.message.clear();
   if (m_numericArguments) {
-    for (const NameStep& name : m_names) {
-      for (int k = 0; k < name.argumentCount; ++k) {
-        m_numbers[static_cast<std::size_t>(name.argumentSlots[static_cast<std::size_t>(k)])].giveTo(
+    for (std::size_t n = 0; n < m_names.size(); ++n) {
+      for (int k = 0; k < m_names[n].argumentCount; ++k) {
+        m_numbers[static_cast<std::size_t>(m_numericArgumentSlots[n][static_cast<std::size_t>(k)])].giveTo(
             state.argValues[static_cast<std::size_t>(k + 1)]);
       }
     }
@@ -88,7 +122,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   const Value* lastRead = nullptr;
   std::string& refusal = m_refusal;  // an operation's message, never shown: the full replay gives it
   std::array<Value, 4>& indices = m_indexList;
-  for (const Op& op : m_ops) {
+  for (const Op& op : m_numericOps) {
     char outcome = cls::Number;
     switch (op.code) {
       case OpCode::Name: {
@@ -100,7 +134,8 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
           if (found.element == nullptr) found = name.variable.element(locals, state.services.globalTable(), {});
         } else {
           for (int k = 0; k < name.argumentCount; ++k) {
-            slots[name.argumentSlots[static_cast<std::size_t>(k)]].giveTo(indices[static_cast<std::size_t>(k)]);
+            slots[m_numericArgumentSlots[static_cast<std::size_t>(op.name)][static_cast<std::size_t>(k)]].giveTo(
+                indices[static_cast<std::size_t>(k)]);
           }
           if (name.builtin == NoBuiltinFunction) {
             found = name.variable.element(locals, state.services.globalTable(),
@@ -127,11 +162,8 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
         lastRead = found.element;
         continue;
       }
-      case OpCode::Keep: slots[op.a] = slots[op.b]; continue;
-      case OpCode::NegateKeep:
-        operation::negate(slots[op.b]);
-        slots[op.a] = slots[op.b];
-        continue;
+      case OpCode::Keep: continue;  // renamed away
+      case OpCode::NegateKeep: operation::negate(slots[op.a]); continue;
       case OpCode::Power: outcome = operation::power(slots[op.a], slots[op.b], refusal); break;
       case OpCode::Product: outcome = operation::product(slots[op.a], slots[op.b], refusal); break;
       case OpCode::Quotient: outcome = operation::quotient(slots[op.a], slots[op.b], refusal); break;
@@ -150,7 +182,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   // name's; its name; the value of the last variable read.
   if (m_final == Final::Value) {
     leaveNumericTraces(state, currentName, lastName, lastRead);
-    slots[m_resultSlot].giveTo(state.resultValue);
+    slots[m_numericResultSlot].giveTo(state.resultValue);
     return true;
   }
 
@@ -158,7 +190,9 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   // takes the value. The names' traces are written before, as the full
   // replay writes them before it stores; should the store refuse, the full
   // replay writes them again, alike, and gives the message.
-  for (int i = 0; i < m_indexCount; ++i) slots[m_indexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
+  for (int i = 0; i < m_indexCount; ++i) {
+    slots[m_numericIndexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
+  }
   VariableReference::Found found;
   if (m_indexCount == 0) found = m_target.localScalar(locals);
   if (found.element == nullptr) {
@@ -170,7 +204,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   }
   leaveNumericTraces(state, currentName, lastName, lastRead);
   Value& value = indices[0];
-  slots[m_resultSlot].giveTo(value);
+  slots[m_numericResultSlot].giveTo(value);
   if (StoreByRecordType(found.record->suffix, value, *found.element) != StoreOutcome::Stored) return false;
   m_target.writeName(currentName);
   state.resultValue = value;
