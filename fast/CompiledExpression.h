@@ -58,7 +58,8 @@ class CompiledExpression {
 
   // Whether the expression can be replayed on numbers alone (see
   // replayNumbers): numbers and variables, the numeric operators, the
-  // functions INT, FIX, ABS and SGN, and a value or a store as its end.
+  // built-in functions of one number (INT, ABS, SQR, SIN ...), and a value
+  // or a store as its end.
   bool numeric() const { return m_numeric; }
 
   // Replays the evaluation of a numeric expression without the evaluator:

@@ -26,7 +26,11 @@ namespace {
 // The built-in functions that take one number and give one, the same for
 // the same argument, and touch nothing else.
 bool isPureNumericFunction(std::string_view name) {
-  return name == "INT" || name == "FIX" || name == "ABS" || name == "SGN";
+  for (std::string_view pure : {"ABS", "SQR", "LN", "LOG", "EXP", "SIN", "COS", "TAN", "COT", "ATAN", "ATN", "ASIN",
+                                "ACOS", "ACOT", "SIGN", "INT", "FIX"}) {
+    if (name == pure) return true;
+  }
+  return false;
 }
 
 }  // namespace
