@@ -85,21 +85,8 @@ std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKi
   return done;
 }
 
-std::optional<Completion> FastEngine::executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode) {
-  if (kind == StatementKind::Assignment) {
-    // A free run's assignment: the statement evaluated as one, then on to
-    // the next line. Single step and typed commands trace it: the literal
-    // section does that.
-    if (ctx.singleStep()) return std::nullopt;
-    InterpreterState& s = ctx.state;
-    if (!evaluateKept(ctx, decode.assignment, s.lines.lineStart(s.currentLine), ctx.lastPosition,
-                      ExpressionMode::set())) {
-      return Completion::ErrorExit;
-    }
-    s.currentLine += 1;
-    ctx.entryFlag = EntryFlag::InSequence;
-    return Completion::NextLine;
-  }
+std::optional<Completion> FastEngine::executeLineOtherwise(StatementContext& ctx, StatementKind kind,
+                                                           LineDecode& decode) {
   if (kind == StatementKind::ProcedureHeader) return ExecuteHeaderFast(ctx, decode.header);
   if (kind == StatementKind::ProcedureEnd) return ExecuteProcedureEndFast(ctx);
   if (!decode.controlDecoded) {

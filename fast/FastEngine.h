@@ -42,7 +42,25 @@ class FastEngine final : public StatementAccelerator {
  private:
   // Runs one line whose reading is in ctx; nullopt leaves it to the
   // literal section before anything was done.
-  std::optional<Completion> executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode);
+  std::optional<Completion> executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode) {
+    if (kind == StatementKind::Assignment) {
+      // A free run's assignment: the statement evaluated as one, then on to
+      // the next line. Single step and typed commands trace it: the literal
+      // section does that.
+      if (ctx.singleStep()) return std::nullopt;
+      InterpreterState& s = ctx.state;
+      if (!evaluateKept(ctx, decode.assignment, s.lines.lineStart(s.currentLine), ctx.lastPosition,
+                        ExpressionMode::set())) {
+        return Completion::ErrorExit;
+      }
+      s.currentLine += 1;
+      ctx.entryFlag = EntryFlag::InSequence;
+      return Completion::NextLine;
+    }
+    if (decode.controlDecoded) return ExecuteControlStatement(ctx, decode.control, *this);
+    return executeLineOtherwise(ctx, kind, decode);
+  }
+  std::optional<Completion> executeLineOtherwise(StatementContext& ctx, StatementKind kind, LineDecode& decode);
   bool evaluateKeptOtherwise(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
                              ExpressionMode mode);
   bool evaluateEntry(StatementContext& ctx, ExpressionEntry& entry, ExpressionMode mode);

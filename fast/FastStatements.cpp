@@ -46,7 +46,9 @@ ControlStatement classify(StatementKind kind, std::string_view k) {
   return engine.evaluateKept(ctx, decode.condition, from, to, ExpressionMode::get()) && TruthOfResult(ctx, truth);
 }
 
-Completion testCondition(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
+}  // namespace
+
+Completion TestConditionFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   InterpreterState& s = ctx.state;
   if (decode.then == 0) return ctx.fail(msg::WhereIsThen);
   bool truth = false;
@@ -55,6 +57,8 @@ Completion testCondition(StatementContext& ctx, ControlDecode& decode, FastEngin
   if (truth) return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
   return ContinueAt(ctx, s.lines.blockLink(s.currentLine), decode.falseEntry);
 }
+
+namespace {
 
 // Back from NEXT: the loop variable moves on by the step, as LookupVariable
 // and AssignVariable would move it; anything unusual is theirs to report.
@@ -87,7 +91,9 @@ Completion testCondition(StatementContext& ctx, ControlDecode& decode, FastEngin
   return true;
 }
 
-Completion forLoop(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
+}  // namespace
+
+Completion ForLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   InterpreterState& s = ctx.state;
   if (decode.to == 0) return ctx.fail(msg::WhereIsTo);
   const Position endTo = decode.step > 0 ? decode.step - 1 : ctx.lastPosition;
@@ -125,7 +131,7 @@ Completion forLoop(StatementContext& ctx, ControlDecode& decode, FastEngine& eng
   return ContinueAt(ctx, runBody ? s.currentLine + 1 : s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
 }
 
-Completion conditionalLoop(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
+Completion ConditionalLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
   InterpreterState& s = ctx.state;
   bool truth = false;
   if (!evaluateCondition(ctx, decode, engine, ctx.argumentStart, ctx.lastPosition, truth)) return Completion::ErrorExit;
@@ -135,8 +141,6 @@ Completion conditionalLoop(StatementContext& ctx, ControlDecode& decode, FastEng
   const bool jumps = leavesOnFalse ? !truth : truth;
   return ContinueAt(ctx, jumps ? s.lines.blockLink(s.currentLine) : s.currentLine + 1, EntryFlag::InSequence);
 }
-
-}  // namespace
 
 void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, ControlDecode& decode) {
   const InterpreterState& s = ctx.state;
@@ -176,32 +180,6 @@ void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, Con
     }
     default: break;
   }
-}
-
-std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode, FastEngine& engine) {
-  if (decode.statement == ControlStatement::None) return std::nullopt;
-  if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
-  InterpreterState& s = ctx.state;
-  switch (decode.statement) {
-    case ControlStatement::None: return std::nullopt;
-    case ControlStatement::For: return forLoop(ctx, decode, engine);
-    case ControlStatement::Next: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
-    case ControlStatement::JumpToPartner: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
-    case ControlStatement::NextLineOnly: return ctx.nextLine();
-    case ControlStatement::If: return testCondition(ctx, decode, engine);
-    case ControlStatement::ElseIf:
-    case ControlStatement::Else:
-      if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
-        if (decode.statement == ControlStatement::ElseIf) return testCondition(ctx, decode, engine);
-        return ctx.nextLine();  // ELSE entered by a false condition
-      }
-      return ctx.jumpTo(decode.skipTarget, EntryFlag::InSequence);
-    case ControlStatement::DoWhile:
-    case ControlStatement::DoUntil:
-    case ControlStatement::LoopWhile:
-    case ControlStatement::LoopUntil: return conditionalLoop(ctx, decode, engine);
-  }
-  return std::nullopt;
 }
 
 }  // namespace morvane

@@ -53,12 +53,7 @@ void CompiledExpression::judgeNumeric() {
   }
   m_numeric = true;
   m_numbers.resize(static_cast<std::size_t>(slotCount()));
-  m_numberConstants.clear();
-  for (const Constant& constant : m_constants) {
-    NumberSlot number;
-    number.take(constant.value);
-    m_numberConstants.emplace_back(constant.slot, number);
-  }
+
   m_numericArguments = false;
   for (const NameStep& name : m_names) m_numericArguments = m_numericArguments || name.argumentCount > 0;
 
@@ -95,6 +90,21 @@ void CompiledExpression::judgeNumeric() {
   }
   m_numericResultSlot = current(m_resultSlot);
   for (int i = 0; i < m_indexCount; ++i) m_numericIndexSlots[i] = current(m_indexSlots[i]);
+
+  // A constant whose slot no step writes (the right side of most
+  // operators) is put in place once; the others on every replay.
+  std::vector<bool> written(static_cast<std::size_t>(slotCount()), false);
+  for (const Op& op : m_numericOps) {
+    const Slot target = op.code == OpCode::Name ? m_names[static_cast<std::size_t>(op.name)].nameSlot : op.a;
+    written[static_cast<std::size_t>(target)] = true;
+  }
+  m_numberConstants.clear();
+  for (const Constant& constant : m_constants) {
+    NumberSlot number;
+    number.take(constant.value);
+    m_numbers[static_cast<std::size_t>(constant.slot)] = number;
+    if (written[static_cast<std::size_t>(constant.slot)]) m_numberConstants.emplace_back(constant.slot, number);
+  }
 }
 
 void CompiledExpression::leaveNumericTraces(InterpreterState& state, std::string& currentName,
@@ -184,29 +194,29 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   // What the names left behind, as the full replay leaves it: the
   // arguments of every name that had some, in order; the count of the last
   // name's; its name; the value of the last variable read.
+  // The store goes to the element of an existing variable whose storage
+  // type takes the value. The names' traces are written before, as the full
+  // replay writes them before it stores; should the store refuse, the full
+  // replay writes them again, alike, and gives the message.
+  VariableReference::Found found;
+  if (m_final == Final::Assign) {
+    for (int i = 0; i < m_indexCount; ++i) {
+      slots[m_numericIndexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
+    }
+    if (m_indexCount == 0) found = m_target.localScalar(locals);
+    if (found.element == nullptr) {
+      found = m_target.element(locals, state.services.globalTable(),
+                               std::span<const Value>(indices).subspan(1, static_cast<std::size_t>(m_indexCount)));
+    }
+    if (found.element == nullptr || !(m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix)) {
+      return false;
+    }
+  }
+  leaveNumericTraces(state, currentName, lastName, lastRead);
   if (m_final == Final::Value) {
-    leaveNumericTraces(state, currentName, lastName, lastRead);
     slots[m_numericResultSlot].giveTo(state.resultValue);
     return true;
   }
-
-  // The store: the element of an existing variable whose storage type
-  // takes the value. The names' traces are written before, as the full
-  // replay writes them before it stores; should the store refuse, the full
-  // replay writes them again, alike, and gives the message.
-  for (int i = 0; i < m_indexCount; ++i) {
-    slots[m_numericIndexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
-  }
-  VariableReference::Found found;
-  if (m_indexCount == 0) found = m_target.localScalar(locals);
-  if (found.element == nullptr) {
-    found = m_target.element(locals, state.services.globalTable(),
-                             std::span<const Value>(indices).subspan(1, static_cast<std::size_t>(m_indexCount)));
-  }
-  if (found.element == nullptr || !(m_target.suffix() == ' ' || m_target.suffix() == found.record->suffix)) {
-    return false;
-  }
-  leaveNumericTraces(state, currentName, lastName, lastRead);
   Value& value = indices[0];
   slots[m_numericResultSlot].giveTo(value);
   if (StoreByRecordType(found.record->suffix, value, *found.element) != StoreOutcome::Stored) return false;
