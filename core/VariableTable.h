@@ -7,11 +7,24 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Value.h"
 
 namespace morvane {
+
+// A name of up to seven characters packed into one number, so that two
+// names compare in one step: its length in the top byte, its characters
+// below. A longer name packs into 0 and is compared character by character.
+inline std::uint64_t NameKey(std::string_view name) {
+  if (name.size() > 7) return 0;
+  std::uint64_t key = std::uint64_t{name.size()} << 56;
+  for (std::size_t k = 0; k < name.size(); ++k) {
+    key |= std::uint64_t{static_cast<unsigned char>(name[k])} << (8 * k);
+  }
+  return key;
+}
 
 struct VariableRecord {
   std::string name;   // upper case, without suffix
@@ -24,6 +37,8 @@ struct VariableRecord {
   // adding up the sizes before it; this copy serves the fast engine, which
   // keeps the record a name resolved to and goes straight to its slot.
   std::size_t firstSlot = 0;
+  // The name packed (NameKey); a record's name never changes.
+  std::uint64_t nameKey = NameKey(name);
 
   std::int64_t blockSize() const {
     return (std::int64_t{bound1} + 1) * (std::int64_t{bound2} + 1) * (std::int64_t{bound3} + 1);

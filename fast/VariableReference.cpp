@@ -31,6 +31,7 @@ void VariableReference::bind(const ProgramChars& chars, Position position) {
     if (last >= chars.size() || !isNameChar(chars.upperAt(last + 1))) break;
     ++last;
   }
+  m_key = NameKey(m_name);
   m_suffix = last >= chars.size() ? ' ' : storageSuffix(chars.at(last + 1));
   m_table = Table::Unknown;
   m_absentLocal = nullptr;

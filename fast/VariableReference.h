@@ -62,9 +62,11 @@ class VariableReference {
  private:
   enum class Table : std::uint8_t { Unknown, Local, Global };
 
-  // Names are a few characters long: compared here, without a library call.
+  // Names are a few characters long: compared packed, or here, without a
+  // library call.
   bool carriesName(const VariableTable& table, std::size_t record) const {
     if (record >= table.records.size()) return false;
+    if (m_key != 0) return table.records[record].nameKey == m_key;
     const std::string& name = table.records[record].name;
     if (name.size() != m_name.size()) return false;
     for (std::size_t k = 0; k < name.size(); ++k) {
@@ -75,6 +77,7 @@ class VariableReference {
   std::size_t search(const VariableTable& table) const;
 
   std::string m_name;
+  std::uint64_t m_key = 0;  // the name packed, 0 when it is longer than seven characters
   char m_suffix = ' ';
   Table m_table = Table::Unknown;
   std::size_t m_record = 0;
