@@ -162,7 +162,8 @@ class CompiledExpression {
   std::string m_refusal;                  // where its operations leave a message nobody reads
   std::vector<NumberSlot> m_numbers;      // its value slots
   std::vector<std::pair<Slot, NumberSlot>> m_numberConstants;
-  bool m_numericArguments = false;        // some name has arguments
+  // Where the arguments go as the names take them: slot, argument slot.
+  std::vector<std::pair<Slot, std::size_t>> m_numericArgumentWrites;
   // The steps without copies, and the slots they leave their values in.
   std::vector<Op> m_numericOps;
   std::vector<std::array<Slot, 3>> m_numericArgumentSlots;  // per name step

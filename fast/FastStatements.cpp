@@ -69,11 +69,12 @@ namespace {
   if (found.element == nullptr) found = decode.loopVariable.element(s.localTable, globals, {});
   const char suffix = decode.loopVariable.suffix();
   if (found.element != nullptr && (suffix == ' ' || suffix == found.record->suffix)) {
-    const Value sum = Value::fromDouble(found.element->number() + stepValue);
+    Value& sum = decode.advanced;
+    sum.setDouble(found.element->number() + stepValue);
     if (StoreByRecordType(found.record->suffix, sum, *found.element) == StoreOutcome::Stored) {
       decode.loopVariable.writeName(ctx.currentName);
       s.message.clear();
-      v = sum.number();
+      v = sum.asDouble();
       return true;
     }
   }

@@ -45,6 +45,7 @@ struct ControlDecode {
   EntryFlag falseEntry = EntryFlag::InSequence;  // how a false condition enters its target
   LineNumber skipTarget = 0;      // ELSE, ELSEIF after a finished branch: where the block ends
   VariableReference loopVariable;  // FOR: the variable at the argument start
+  Value advanced;                  // FOR: where the loop variable's next value is made
   // The expressions' entries, kept once evaluated: the condition of IF,
   // ELSEIF and the DO and LOOP forms; FOR's assignment, end value and step value.
   ExpressionEntry* condition = nullptr;

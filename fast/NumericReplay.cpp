@@ -54,8 +54,6 @@ void CompiledExpression::judgeNumeric() {
   m_numeric = true;
   m_numbers.resize(static_cast<std::size_t>(slotCount()));
 
-  m_numericArguments = false;
-  for (const NameStep& name : m_names) m_numericArguments = m_numericArguments || name.argumentCount > 0;
 
   // The steps again, without the copies: where the full replay copies a
   // value into the slot of "(" or of a sign, the numeric replay goes on
@@ -88,6 +86,14 @@ void CompiledExpression::judgeNumeric() {
     }
     m_numericOps.push_back(step);
   }
+  // Every name with arguments hands them to argument slots 1 to n, in order.
+  m_numericArgumentWrites.clear();
+  for (std::size_t n = 0; n < m_names.size(); ++n) {
+    for (int k = 0; k < m_names[n].argumentCount; ++k) {
+      m_numericArgumentWrites.emplace_back(m_numericArgumentSlots[n][static_cast<std::size_t>(k)],
+                                           static_cast<std::size_t>(k + 1));
+    }
+  }
   m_numericResultSlot = current(m_resultSlot);
   for (int i = 0; i < m_indexCount; ++i) m_numericIndexSlots[i] = current(m_indexSlots[i]);
 
@@ -107,16 +113,11 @@ void CompiledExpression::judgeNumeric() {
   }
 }
 
-void CompiledExpression::leaveNumericTraces(InterpreterState& state, std::string& currentName,
+inline void CompiledExpression::leaveNumericTraces(InterpreterState& state, std::string& currentName,
                                             const NameStep* lastName, const Value* lastRead) const {
   state.message.clear();
-  if (m_numericArguments) {
-    for (std::size_t n = 0; n < m_names.size(); ++n) {
-      for (int k = 0; k < m_names[n].argumentCount; ++k) {
-        m_numbers[static_cast<std::size_t>(m_numericArgumentSlots[n][static_cast<std::size_t>(k)])].giveTo(
-            state.argValues[static_cast<std::size_t>(k + 1)]);
-      }
-    }
+  for (const auto& [slot, argument] : m_numericArgumentWrites) {
+    m_numbers[static_cast<std::size_t>(slot)].giveTo(state.argValues[argument]);
   }
   if (lastName != nullptr) {
     state.argCount = lastName->argumentCount;
