@@ -169,6 +169,7 @@ class CompiledExpression {
   std::vector<std::array<Slot, 3>> m_numericArgumentSlots;  // per name step
   Slot m_numericResultSlot = 0;
   Slot m_numericIndexSlots[3] = {0, 0, 0};
+  [[gnu::noinline]] bool resolveNumericName(InterpreterState& state, int nameIndex, const Value*& lastRead);
   void leaveNumericTraces(InterpreterState& state, std::string& currentName, const NameStep* lastName,
                           const Value* lastRead) const;
 

@@ -126,6 +126,41 @@ inline void CompiledExpression::leaveNumericTraces(InterpreterState& state, std:
   if (lastRead != nullptr) state.argValues[0] = *lastRead;
 }
 
+// Every other name of the numeric replay: a global variable, an element of
+// an array, a built-in function of one number. False when it is none of
+// them with a number to give; `lastRead` is the element a variable read.
+bool CompiledExpression::resolveNumericName(InterpreterState& state, int nameIndex, const Value*& lastRead) {
+  NameStep& name = m_names[static_cast<std::size_t>(nameIndex)];
+  NumberSlot& result = m_numbers[static_cast<std::size_t>(name.nameSlot)];
+  VariableTable& locals = state.localTable;
+  VariableTable& globals = state.services.globalTable();
+  std::array<Value, 4>& indices = m_indexList;
+  const auto count = static_cast<std::size_t>(name.argumentCount);
+  for (std::size_t k = 0; k < count; ++k) {
+    m_numbers[static_cast<std::size_t>(m_numericArgumentSlots[static_cast<std::size_t>(nameIndex)][k])].giveTo(
+        indices[k]);
+  }
+  if (name.builtin != NoBuiltinFunction && count > 0) {
+    // The function, when no variable has its name.
+    if (name.variable.find(locals, globals).record != nullptr) return false;
+    if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
+    m_builtinArguments[1] = indices[0];
+    Value& value = m_builtinArguments[0];
+    if (!CallBuiltinFunctionInto(name.builtin, m_builtinArguments, 1, m_refusal, state.services, value) ||
+        !value.isNumber()) {
+      return false;
+    }
+    result.take(value);
+    return true;
+  }
+  const VariableReference::Found found =
+      name.variable.element(locals, globals, std::span<const Value>(indices.data(), count));
+  if (found.element == nullptr || !found.element->isNumber()) return false;
+  result.take(*found.element);
+  lastRead = found.element;
+  return true;
+}
+
 bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& currentName) {
   VariableTable& locals = state.localTable;
   NumberSlot* const slots = m_numbers.data();
@@ -136,45 +171,23 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   const NameStep* lastName = nullptr;
   const Value* lastRead = nullptr;
   std::string& refusal = m_refusal;  // an operation's message, never shown: the full replay gives it
-  std::array<Value, 4>& indices = m_indexList;
   for (const Op& op : m_numericOps) {
     char outcome = cls::Number;
     switch (op.code) {
       case OpCode::Name: {
         NameStep& name = m_names[static_cast<std::size_t>(op.name)];
-        NumberSlot& result = slots[name.nameSlot];
-        VariableReference::Found found;
         if (name.argumentCount == 0) {
-          found = name.variable.localScalar(locals);
-          if (found.element == nullptr) found = name.variable.element(locals, state.services.globalTable(), {});
-        } else {
-          for (int k = 0; k < name.argumentCount; ++k) {
-            slots[m_numericArgumentSlots[static_cast<std::size_t>(op.name)][static_cast<std::size_t>(k)]].giveTo(
-                indices[static_cast<std::size_t>(k)]);
-          }
-          if (name.builtin == NoBuiltinFunction) {
-            found = name.variable.element(locals, state.services.globalTable(),
-                                          std::span<const Value>(indices.data(),
-                                                                 static_cast<std::size_t>(name.argumentCount)));
-          } else {
-            // The function, when no variable has its name.
-            if (name.variable.find(locals, state.services.globalTable()).record != nullptr) return false;
-            if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
-            m_builtinArguments[1] = indices[0];
-            Value& value = m_builtinArguments[0];
-            if (!CallBuiltinFunctionInto(name.builtin, m_builtinArguments, 1, refusal, state.services, value) ||
-                !value.isNumber()) {
-              return false;
-            }
-            result.take(value);
+          // The usual name: a number in the level's own table.
+          if (const VariableReference::Found found = name.variable.localScalar(locals);
+              found.element != nullptr && found.element->isNumber()) {
+            slots[name.nameSlot].take(*found.element);
             lastName = &name;
+            lastRead = found.element;
             continue;
           }
         }
-        if (found.element == nullptr || !found.element->isNumber()) return false;
-        result.take(*found.element);
+        if (!resolveNumericName(state, op.name, lastRead)) return false;
         lastName = &name;
-        lastRead = found.element;
         continue;
       }
       case OpCode::Keep: continue;  // renamed away
@@ -200,6 +213,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   // replay writes them before it stores; should the store refuse, the full
   // replay writes them again, alike, and gives the message.
   VariableReference::Found found;
+  std::array<Value, 4>& indices = m_indexList;
   if (m_final == Final::Assign) {
     for (int i = 0; i < m_indexCount; ++i) {
       slots[m_numericIndexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
