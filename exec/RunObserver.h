@@ -71,6 +71,12 @@ class RunObserver {
   virtual void levelEntered(const LevelView& level) = 0;
   // Before the current line of a free run (the run state Running) runs.
   [[nodiscard]] virtual LineAction beforeLine(const LevelView& level) = 0;
+  // Whether beforeLine must be asked before every line of a free run. An
+  // observer answers false only while beforeLine would let every line
+  // continue and change nothing (no breakpoint, no target, nothing to
+  // clear): a faster engine may then run lines one after the other without
+  // asking, as long as the answer stays false.
+  virtual bool watchesEveryLine() const { return true; }
   // The current line waits for a step in single step: after Go, a step, a
   // Pause, or a stop the observer asked for.
   virtual void waitsAtLine(const LevelView& level) = 0;

@@ -5,6 +5,7 @@
 #include "core/EngineServices.h"
 #include "core/ExpressionScanner.h"
 #include "exec/ExecuteStatement.h"
+#include "exec/RunObserver.h"
 #include "exec/StatementContext.h"
 #include "exec/Workspace.h"
 
@@ -67,13 +68,15 @@ std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKi
   std::optional<Completion> done = executeLine(ctx, kind, *decode);
   // A free run goes on here from line to line, doing for each what the line
   // loop would do, as long as nothing could happen between two lines: no
-  // yield is due, the window is neither stepped nor watched, and the next
+  // yield is due, the window is neither stepped nor watched line by line
+  // (the debugger without breakpoints or targets does not), and the next
   // line is one this engine runs whole. Otherwise the line loop takes over
   // at the next line.
   Document& document = ctx.document;
   YieldClock& clock = ctx.workspace.yieldClock();
   while (done == Completion::NextLine && ctx.lineMode == RunState::Running &&
-         document.runState == RunState::Running && document.observer == nullptr && !document.free) {
+         document.runState == RunState::Running && !document.free &&
+         (document.observer == nullptr || !document.observer->watchesEveryLine())) {
     decode = ctx.accelerated->line(ctx.state.currentLine);
     if (decode == nullptr || !decode->whole || clock.lineDue()) break;
     ctx.keyword = decode->keyword;

@@ -45,6 +45,12 @@ LineAction DebugSession::beforeLine(const LevelView& level) {
   return LineAction::Continue;
 }
 
+bool DebugSession::watchesEveryLine() const {
+  // What beforeLine clears, and what it stops at.
+  return m_faultLine != 0 || m_waitingLine >= 0 || m_stepOverLevel > 0 || m_runToLine >= 0 ||
+         !m_breakpoints.isEmpty();
+}
+
 void DebugSession::waitsAtLine(const LevelView& level) {
   m_faultLine = 0;
   clearTargets();

@@ -50,6 +50,7 @@ class DebugSession final : public QObject, public RunObserver {
   // RunObserver
   void levelEntered(const LevelView& level) override;
   LineAction beforeLine(const LevelView& level) override;
+  bool watchesEveryLine() const override;
   void waitsAtLine(const LevelView& level) override;
   void levelLeft(const LevelView& level) override;
   void structureFault(LineNumber editorLine) override;
