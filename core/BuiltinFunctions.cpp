@@ -113,10 +113,10 @@ Outcome numeric(Call& c, std::string_view refusal, double (*f)(double)) {
 }
 
 // A whole-number function keeps a Long as a Long; Empty gives the Long 0.
-Outcome keepingKind(Call& c, std::string_view refusal, double (*f)(double)) {
+Outcome keepingKind(Call& c, std::string_view refusal, WholePart how) {
   if (c.count() != 1 || c.isString(1)) return refused(refusal);
   const Value& a = c.arg(1);
-  if (a.kind() == ValueKind::Double) return real(c, f(a.asDouble()));
+  if (a.kind() == ValueKind::Double) return real(c, WholePartOf(how, a.asDouble()));
   c.result.setLong(a.isEmpty() ? 0 : a.asLong());
   return done();
 }
@@ -221,12 +221,8 @@ Outcome signFunction(Call& c) {
   return numeric(c, msg::SignNeedsNumber, [](double x) { return x >= 0 ? 1.0 : -1.0; });
 }
 
-Outcome intFunction(Call& c) {
-  return keepingKind(c, msg::IntNeedsNumber, [](double x) { return std::floor(x); });
-}
-Outcome fixFunction(Call& c) {
-  return keepingKind(c, msg::FixNeedsNumber, [](double x) { return std::trunc(x); });
-}
+Outcome intFunction(Call& c) { return keepingKind(c, msg::IntNeedsNumber, WholePart::Floor); }
+Outcome fixFunction(Call& c) { return keepingKind(c, msg::FixNeedsNumber, WholePart::TowardZero); }
 
 // MAX and MIN: a string counts as greater than any number. MAX then takes
 // it, read as a number; MIN passes over it.

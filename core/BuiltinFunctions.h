@@ -3,6 +3,7 @@
 // ABS to RGB. The evaluator calls them once a name's arguments are values and
 // the name is no variable.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,12 @@ Value CallBuiltinFunction(const ProgramChars& chars, Position namePosition, Argu
 // is (NoBuiltinFunction when none), and the call of the function found. A
 // name's function never changes, so a caller may keep the first answer.
 constexpr int NoBuiltinFunction = -1;
+
+// The whole part INT (rounded down) and FIX (rounded towards zero) take of
+// a Double; a Long is whole already and stays as it is. The fast engine
+// computes the two functions on its own number slots with it.
+enum class WholePart { Floor, TowardZero };
+inline double WholePartOf(WholePart how, double x) { return how == WholePart::Floor ? std::floor(x) : std::trunc(x); }
 int FindBuiltinFunction(const ProgramChars& chars, Position namePosition);
 Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
                             std::string& message, EngineServices& services);

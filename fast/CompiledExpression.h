@@ -19,10 +19,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/BuiltinFunctions.h"
 #include "core/Expression.h"
 #include "core/ExpressionEvaluation.h"
 #include "core/ExpressionProcedureCall.h"
@@ -167,6 +169,7 @@ class CompiledExpression {
   // The steps without copies, and the slots they leave their values in.
   std::vector<Op> m_numericOps;
   std::vector<std::array<Slot, 3>> m_numericArgumentSlots;  // per name step
+  std::vector<std::optional<WholePart>> m_numericWholeParts;  // per name step: INT, FIX
   Slot m_numericResultSlot = 0;
   Slot m_numericIndexSlots[3] = {0, 0, 0};
   [[gnu::noinline]] bool resolveNumericName(InterpreterState& state, int nameIndex, const Value*& lastRead);

@@ -86,6 +86,14 @@ void CompiledExpression::judgeNumeric() {
     }
     m_numericOps.push_back(step);
   }
+  // INT and FIX are computed on the slots themselves.
+  m_numericWholeParts.assign(m_names.size(), std::nullopt);
+  for (std::size_t n = 0; n < m_names.size(); ++n) {
+    if (m_names[n].builtin == NoBuiltinFunction) continue;
+    if (m_names[n].variable.name() == "INT") m_numericWholeParts[n] = WholePart::Floor;
+    if (m_names[n].variable.name() == "FIX") m_numericWholeParts[n] = WholePart::TowardZero;
+  }
+
   // Every name with arguments hands them to argument slots 1 to n, in order.
   m_numericArgumentWrites.clear();
   for (std::size_t n = 0; n < m_names.size(); ++n) {
@@ -185,6 +193,17 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
             lastRead = found.element;
             continue;
           }
+        }
+        if (name.argumentCount == 1 && m_numericWholeParts[static_cast<std::size_t>(op.name)]) {
+          // INT and FIX, when no variable has the name: computed here.
+          if (name.variable.find(locals, state.services.globalTable()).record != nullptr) return false;
+          NumberSlot& result = slots[name.nameSlot];
+          result = slots[m_numericArgumentSlots[static_cast<std::size_t>(op.name)][0]];
+          if (result.kind() == ValueKind::Double) {
+            result.setDouble(WholePartOf(*m_numericWholeParts[static_cast<std::size_t>(op.name)], result.number()));
+          }
+          lastName = &name;
+          continue;
         }
         if (!resolveNumericName(state, op.name, lastRead)) return false;
         lastName = &name;
