@@ -11,11 +11,12 @@ namespace morvane {
 
 class NumberSlot {
  public:
-  // A Value's number; the Value must be a number.
+  // A Value's number; the Value must be a number. Both fields are copied
+  // as they are: the kind says which one holds the number.
   void take(const Value& value) {
     m_kind = value.kind();
-    m_double = value.kind() == ValueKind::Double ? value.asDouble() : 0.0;
-    m_long = value.kind() == ValueKind::Long ? value.asLong() : 0;
+    m_double = value.asDouble();
+    m_long = value.asLong();
   }
   // Writes the number into a Value, as a Double or a Long.
   void giveTo(Value& value) const {
