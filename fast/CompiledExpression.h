@@ -158,23 +158,25 @@ class CompiledExpression {
   std::vector<NameStep> m_names;
   std::vector<Op> m_ops;
 
-  bool m_numeric = false;
+  // The numeric form (NumericReplay.cpp), made by judgeNumeric after each
+  // compilation when the expression qualifies.
   void judgeNumeric();
-  std::vector<Value> m_builtinArguments;  // the argument list of a function the numeric replay calls
-  std::string m_refusal;                  // where its operations leave a message nobody reads
-  std::vector<NumberSlot> m_numbers;      // its value slots
-  std::vector<std::pair<Slot, NumberSlot>> m_numberConstants;
-  // Where the arguments go as the names take them: slot, argument slot.
-  std::vector<std::pair<Slot, std::size_t>> m_numericArgumentWrites;
-  // The steps without copies, and the slots they leave their values in.
-  std::vector<Op> m_numericOps;
-  std::vector<std::array<Slot, 3>> m_numericArgumentSlots;  // per name step
-  std::vector<std::optional<WholePart>> m_numericWholeParts;  // per name step: INT, FIX
-  Slot m_numericResultSlot = 0;
-  Slot m_numericIndexSlots[3] = {0, 0, 0};
   [[gnu::noinline]] bool resolveNumericName(InterpreterState& state, int nameIndex, const Value*& lastRead);
   void leaveNumericTraces(InterpreterState& state, std::string& currentName, const NameStep* lastName,
                           const Value* lastRead) const;
+
+  bool m_numeric = false;
+  std::vector<Op> m_numericOps;                                // the steps, without copies
+  std::vector<NumberSlot> m_numbers;                           // their value slots
+  std::vector<std::pair<Slot, NumberSlot>> m_numberConstants;  // constants a step overwrites
+  std::vector<std::array<Slot, 3>> m_numericArgumentSlots;     // per name step, its arguments' slots
+  std::vector<std::optional<WholePart>> m_numericWholeParts;   // per name step: INT, FIX
+  // Where the arguments go as the names take them: slot, argument slot.
+  std::vector<std::pair<Slot, std::size_t>> m_numericArgumentWrites;
+  Slot m_numericResultSlot = 0;
+  Slot m_numericIndexSlots[3] = {0, 0, 0};
+  std::vector<Value> m_builtinArguments;  // the argument list of a function of one number
+  std::string m_refusal;                  // where its operations leave a message nobody reads
 
   Final m_final = Final::SyntaxError;
   Slot m_resultSlot = 0;  // Value: the result; Assign: the value to store

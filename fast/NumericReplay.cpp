@@ -54,7 +54,6 @@ void CompiledExpression::judgeNumeric() {
   m_numeric = true;
   m_numbers.resize(static_cast<std::size_t>(slotCount()));
 
-
   // The steps again, without the copies: where the full replay copies a
   // value into the slot of "(" or of a sign, the numeric replay goes on
   // reading it where it stands. A slot taken over is never written again
@@ -122,7 +121,7 @@ void CompiledExpression::judgeNumeric() {
 }
 
 inline void CompiledExpression::leaveNumericTraces(InterpreterState& state, std::string& currentName,
-                                            const NameStep* lastName, const Value* lastRead) const {
+                                                   const NameStep* lastName, const Value* lastRead) const {
   state.message.clear();
   for (const auto& [slot, argument] : m_numericArgumentWrites) {
     m_numbers[static_cast<std::size_t>(slot)].giveTo(state.argValues[argument]);
@@ -224,13 +223,8 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
     if (outcome == cls::None) return false;
   }
 
-  // What the names left behind, as the full replay leaves it: the
-  // arguments of every name that had some, in order; the count of the last
-  // name's; its name; the value of the last variable read.
   // The store goes to the element of an existing variable whose storage
-  // type takes the value. The names' traces are written before, as the full
-  // replay writes them before it stores; should the store refuse, the full
-  // replay writes them again, alike, and gives the message.
+  // type takes the value.
   VariableReference::Found found;
   std::array<Value, 4>& indices = m_indexList;
   if (m_final == Final::Assign) {
@@ -246,6 +240,11 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
       return false;
     }
   }
+  // What the names left behind, as the full replay leaves it: the
+  // arguments of every name that had some, in order; the count of the last
+  // name's; its name; the value of the last variable read. They come
+  // before the store, as in the full replay; should the store refuse, the
+  // full replay writes them again, alike, and gives the message.
   leaveNumericTraces(state, currentName, lastName, lastRead);
   if (m_final == Final::Value) {
     slots[m_numericResultSlot].giveTo(state.resultValue);
