@@ -16,7 +16,6 @@ namespace {
 // After this many surprises an expression is left to the literal evaluator.
 constexpr int MaxRecompilations = 4;
 
-
 }  // namespace
 
 void FastEngine::enterLevel(StatementContext& ctx) {

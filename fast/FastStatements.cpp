@@ -120,7 +120,9 @@ Completion ForLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine&
     if (!advanceLoopVariable(ctx, decode, stepValue, v)) return Completion::ErrorExit;
     if (ctx.singleStep()) loopName = ctx.currentName;
   }
-  if (!engine.evaluateKept(ctx, decode.endValue, decode.to + 3, endTo, ExpressionMode::get())) return Completion::ErrorExit;
+  if (!engine.evaluateKept(ctx, decode.endValue, decode.to + 3, endTo, ExpressionMode::get())) {
+    return Completion::ErrorExit;
+  }
   const double end = s.resultValue.number();
   if (ctx.singleStep()) {
     std::string value = NumberText(v);

@@ -61,9 +61,10 @@ void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, Con
 // no control-flow statement of this list.
 // The statements that evaluate something, each as its literal section
 // runs it; the engine evaluates the line's expressions.
+// FOR; IF and ELSEIF; the DO and LOOP forms with WHILE or UNTIL.
 Completion ForLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
-Completion TestConditionFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);    // IF, ELSEIF
-Completion ConditionalLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);  // DO/LOOP WHILE/UNTIL
+Completion TestConditionFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
+Completion ConditionalLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
 
 // Executes the line as its literal section would; nullopt when the line is
 // no control-flow statement of this list. The statements that only move on
