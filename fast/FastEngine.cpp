@@ -112,27 +112,24 @@ std::vector<Value>& FastEngine::slotsAtDepth(int depth, int count) {
 }
 
 bool FastEngine::evaluate(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {
-  InterpreterState& state = ctx.state;
-  // Declarations are rare and stay literal; so does a store the level does
-  // not run (the statement buffer of INPUT).
-  if (mode.kind() == ExpressionModeKind::Declare || !ctx.accelerated->serves(state.programChars, state.lines)) {
-    return evaluateLiterally(ctx, from, to, mode);
-  }
-  ExpressionEntry* entry = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
-  if (entry == nullptr) return evaluateLiterally(ctx, from, to, mode);
-  return evaluateEntry(ctx, *entry, mode);
+  // Declarations are rare and stay literal.
+  if (mode.kind() == ExpressionModeKind::Declare) return evaluateLiterally(ctx, from, to, mode);
+  ExpressionEntry* entry = nullptr;
+  return evaluateKeptOtherwise(ctx, entry, from, to, mode, NumbersTried::No);
 }
 
 bool FastEngine::evaluateKeptOtherwise(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
-                                       ExpressionMode mode) {
+                                       ExpressionMode mode, NumbersTried tried) {
   InterpreterState& state = ctx.state;
+  // A store the level does not run (the statement buffer of INPUT) stays literal.
   if (!ctx.accelerated->serves(state.programChars, state.lines)) return evaluateLiterally(ctx, from, to, mode);
   if (kept == nullptr) kept = ctx.accelerated->expression(state.currentLine, from, to, mode.kind());
   if (kept == nullptr) return evaluateLiterally(ctx, from, to, mode);
-  return evaluateEntry(ctx, *kept, mode);
+  return evaluateEntry(ctx, *kept, mode, tried);
 }
 
-bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef, ExpressionMode mode) {
+bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef, ExpressionMode mode,
+                               NumbersTried tried) {
   InterpreterState& state = ctx.state;
   ExpressionEntry* const entry = &entryRef;
   const Position from = entry->from;
@@ -150,8 +147,9 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
 
   if (state.argValues.size() < TopLevelArgumentSlots) state.argValues.resize(TopLevelArgumentSlots);
   ExpressionWorkspaces& workspaces = state.services.expressionWorkspaces();
-  // Numbers alone: no evaluator, unless the numbers give up.
-  if (entry->numericReady) {
+  // Numbers alone: no evaluator, unless the numbers give up (or already
+  // did, on the way here).
+  if (entry->numericReady && tried == NumbersTried::No) {
     if (entry->expression.replayNumbers(state, ctx.currentName)) return true;
     entry->missedNumbers();
   }

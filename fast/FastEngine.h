@@ -32,8 +32,9 @@ class FastEngine final : public StatementAccelerator {
         state.argValues.size() >= TopLevelArgumentSlots) {
       if (kept->expression.replayNumbers(state, ctx.currentName)) return true;
       kept->missedNumbers();
+      return evaluateKeptOtherwise(ctx, kept, from, to, mode, NumbersTried::Yes);
     }
-    return evaluateKeptOtherwise(ctx, kept, from, to, mode);
+    return evaluateKeptOtherwise(ctx, kept, from, to, mode, NumbersTried::No);
   }
 
   // The programs levels run now (for tests: none once every run has ended).
@@ -61,9 +62,12 @@ class FastEngine final : public StatementAccelerator {
     return executeLineOtherwise(ctx, kind, decode);
   }
   std::optional<Completion> executeLineOtherwise(StatementContext& ctx, StatementKind kind, LineDecode& decode);
+  // Whether the numeric replay was already tried for this evaluation (and
+  // gave up): then the full replay follows at once.
+  enum class NumbersTried : bool { No, Yes };
   bool evaluateKeptOtherwise(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
-                             ExpressionMode mode);
-  bool evaluateEntry(StatementContext& ctx, ExpressionEntry& entry, ExpressionMode mode);
+                             ExpressionMode mode, NumbersTried tried);
+  bool evaluateEntry(StatementContext& ctx, ExpressionEntry& entry, ExpressionMode mode, NumbersTried tried);
   bool evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode);
   std::vector<Value>& slotsAtDepth(int depth, int count);
 
