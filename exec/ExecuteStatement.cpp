@@ -35,7 +35,9 @@ bool yieldsBefore(const StatementContext& ctx) {
          ctx.workspace.yieldClock().lineDue();
 }
 
-Completion dispatch(StatementContext& ctx, StatementKind kind) {
+}  // namespace
+
+Completion ExecuteStatementOfKind(StatementContext& ctx, StatementKind kind) {
   switch (kind) {
     case StatementKind::EndOfProgram:  // the last logical line is always empty
       return Completion::PlainExit;
@@ -82,8 +84,6 @@ Completion dispatch(StatementContext& ctx, StatementKind kind) {
   return Completion::PlainExit;
 }
 
-}  // namespace
-
 StatementKind ReadStatementLine(StatementContext& ctx) {
   const InterpreterState& s = ctx.state;
   StatementKeyword(s.programChars, s.lines, s.currentLine, ctx.keywordEnd, ctx.keywordText);
@@ -115,7 +115,7 @@ class AcceleratedLevel {
     if (m_ctx.accelerated) {
       if (const std::optional<Completion> done = m_fast->execute(m_ctx, kind)) return *done;
     }
-    return morvane::dispatch(m_ctx, kind);
+    return ExecuteStatementOfKind(m_ctx, kind);
   }
 
  private:

@@ -4,6 +4,7 @@
 // outcome is state.message ("" = ended normally) and state.currentLine.
 
 #include "core/InterpreterState.h"
+#include "exec/Completion.h"
 #include "exec/StatementKind.h"
 
 namespace morvane {
@@ -18,5 +19,9 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace);
 // significant position and the start of the arguments; answers the
 // statement kind the keyword belongs to.
 StatementKind ReadStatementLine(StatementContext& ctx);
+
+// Runs the line read into ctx through the literal section of its kind (step
+// 10, without the accelerator).
+Completion ExecuteStatementOfKind(StatementContext& ctx, StatementKind kind);
 
 }  // namespace morvane

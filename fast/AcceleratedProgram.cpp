@@ -3,7 +3,8 @@
 namespace morvane {
 
 AcceleratedProgram::AcceleratedProgram(const ProgramChars& chars, const LineTable& lines)
-    : m_chars(&chars), m_lines(&lines), m_decodes(static_cast<std::size_t>(lines.capacity()) + 1) {}
+    : m_chars(&chars), m_lines(&lines), m_decodes(static_cast<std::size_t>(lines.capacity()) + 1),
+      m_lineCount(static_cast<LineNumber>(m_decodes.size())) {}
 
 ExpressionEntry* AcceleratedProgram::expression(LineNumber s, Position from, Position to,
                                                 ExpressionModeKind mode) {

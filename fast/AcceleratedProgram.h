@@ -31,6 +31,9 @@ struct ExpressionEntry {
   ExpressionModeKind mode = ExpressionModeKind::Get;
   bool literalOnly = false;  // it does not scan, or is too long: always literal
   bool compiled = false;     // `expression` holds its compiled form
+  // While compiled: the value of an expression that is one number or
+  // string alone (a loop's end such as 9999), which needs no replay.
+  const Value* constant = nullptr;
   CompiledExpression expression;
   // Names whose values had another class than the compiler expected; the
   // next compilation expects these. After a few surprises the expression
@@ -49,13 +52,21 @@ struct ExpressionEntry {
   }
 };
 
+// How the engine runs a line of a free run from its own line loop, never
+// leaving it to the literal section; None leaves the line to the line loop
+// of the executor.
+enum class FreeStep : std::uint8_t {
+  None,
+  Assignment,       // target = value
+  ProcedureHeader,  // SUB / FUNCTION ...
+  ProcedureEnd,     // END SUB / END FUNCTION ...
+  Control,          // a control-flow statement, once decoded (ControlDecode)
+};
+
 // The literal line loop's reading of one logical line.
 struct LineDecode {
   bool decoded = false;
-  // This engine runs the line whole in a free run, never leaving it to the
-  // literal section: an assignment, a procedure header or end, or a
-  // control-flow statement once decoded.
-  bool whole = false;
+  FreeStep freeStep = FreeStep::None;
   StatementKind kind = StatementKind::Other;
   std::string keyword;
   Position keywordEnd = 0;
@@ -79,8 +90,7 @@ class AcceleratedProgram {
 
   // The decode of line s, or nullptr for a line outside the table.
   LineDecode* line(LineNumber s) {
-    return (s >= 1 && static_cast<std::size_t>(s) < m_decodes.size()) ? &m_decodes[static_cast<std::size_t>(s)]
-                                                                       : nullptr;
+    return (s >= 1 && s < m_lineCount) ? &m_decodes[static_cast<std::size_t>(s)] : nullptr;
   }
 
   // The entry of the expression from..to in this mode, evaluated on line s;
@@ -93,6 +103,7 @@ class AcceleratedProgram {
   const ProgramChars* m_chars;
   const LineTable* m_lines;
   std::vector<LineDecode> m_decodes;
+  LineNumber m_lineCount;  // the decodes' count, line 0's unused one included
 };
 
 }  // namespace morvane

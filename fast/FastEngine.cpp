@@ -4,6 +4,7 @@
 
 #include "core/EngineServices.h"
 #include "core/ExpressionScanner.h"
+#include "exec/ControlFlowSteps.h"
 #include "exec/ExecuteStatement.h"
 #include "exec/RunObserver.h"
 #include "exec/StatementContext.h"
@@ -50,8 +51,12 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
     decode->lastPosition = ctx.lastPosition;
     decode->argumentStart = ctx.argumentStart;
     decode->decoded = true;
-    decode->whole = decode->kind == StatementKind::Assignment || decode->kind == StatementKind::ProcedureHeader ||
-                    decode->kind == StatementKind::ProcedureEnd;
+    switch (decode->kind) {
+      case StatementKind::Assignment: decode->freeStep = FreeStep::Assignment; break;
+      case StatementKind::ProcedureHeader: decode->freeStep = FreeStep::ProcedureHeader; break;
+      case StatementKind::ProcedureEnd: decode->freeStep = FreeStep::ProcedureEnd; break;
+      default: break;  // a control-flow statement once its line is decoded
+    }
     return decode->kind;
   }
   ctx.keyword = decode->keyword;
@@ -64,7 +69,12 @@ StatementKind FastEngine::readLine(StatementContext& ctx) {
 std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKind kind) {
   LineDecode* decode = ctx.accelerated->line(ctx.state.currentLine);
   if (decode == nullptr) return std::nullopt;
-  std::optional<Completion> done = executeLine(ctx, kind, *decode);
+  const std::optional<Completion> done = executeLine(ctx, kind, *decode);
+  if (done != Completion::NextLine) return done;
+  return runFreeLines(ctx);
+}
+
+Completion FastEngine::runFreeLines(StatementContext& ctx) {
   // A free run goes on here from line to line, doing for each what the line
   // loop would do, as long as nothing could happen between two lines: no
   // yield is due, the window is neither stepped nor watched line by line
@@ -73,28 +83,68 @@ std::optional<Completion> FastEngine::execute(StatementContext& ctx, StatementKi
   // at the next line.
   Document& document = ctx.document;
   YieldClock& clock = ctx.workspace.yieldClock();
+  AcceleratedProgram& program = *ctx.accelerated;
+  Completion done = Completion::NextLine;
   while (done == Completion::NextLine && ctx.lineMode == RunState::Running &&
          document.runState == RunState::Running && !document.free &&
          (document.observer == nullptr || !document.observer->watchesEveryLine())) {
-    decode = ctx.accelerated->line(ctx.state.currentLine);
-    if (decode == nullptr || !decode->whole || clock.lineDue()) break;
+    LineDecode* decode = program.line(ctx.state.currentLine);
+    if (decode == nullptr || decode->freeStep == FreeStep::None || clock.lineDue()) break;
     ctx.keyword = decode->keyword;
     ctx.keywordEnd = decode->keywordEnd;
     ctx.lastPosition = decode->lastPosition;
     ctx.argumentStart = decode->argumentStart;
-    done = executeLine(ctx, decode->kind, *decode);
+    done = runFreeLine(ctx, *decode);
   }
   return done;
+}
+
+inline Completion FastEngine::runFreeLine(StatementContext& ctx, LineDecode& decode) {
+  InterpreterState& s = ctx.state;
+  switch (decode.freeStep) {
+    case FreeStep::Assignment: return assign(ctx, decode);
+    case FreeStep::ProcedureHeader: return ExecuteHeaderFast(ctx, decode.header);
+    case FreeStep::ProcedureEnd: return EndProcedureFast(ctx);
+    case FreeStep::Control: break;
+    case FreeStep::None: return ExecuteStatementOfKind(ctx, decode.kind);
+  }
+  // The statements that only move on or jump, without the checks of single
+  // step and typed commands, which a free run needs none of.
+  ControlDecode& control = decode.control;
+  switch (control.statement) {
+    case ControlStatement::Next: return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
+    case ControlStatement::JumpToPartner:
+      return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+    case ControlStatement::NextLineOnly: return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+    case ControlStatement::Else:
+      // Entered by a false condition: its branch runs; after a branch: the block ends.
+      return ContinueAt(ctx, ctx.entryFlag == EntryFlag::AfterFalseJump ? s.currentLine + 1 : control.skipTarget,
+                        EntryFlag::InSequence);
+    case ControlStatement::ElseIf:
+      if (ctx.entryFlag == EntryFlag::AfterFalseJump) return TestConditionFast(ctx, control, *this);
+      return ContinueAt(ctx, control.skipTarget, EntryFlag::InSequence);
+    case ControlStatement::For: return ForLoopFast(ctx, control, *this);
+    case ControlStatement::If: return TestConditionFast(ctx, control, *this);
+    case ControlStatement::DoWhile:
+    case ControlStatement::DoUntil:
+    case ControlStatement::LoopWhile:
+    case ControlStatement::LoopUntil: return ConditionalLoopFast(ctx, control, *this);
+    case ControlStatement::None: break;
+  }
+  return ExecuteStatementOfKind(ctx, decode.kind);
 }
 
 std::optional<Completion> FastEngine::executeLineOtherwise(StatementContext& ctx, StatementKind kind,
                                                            LineDecode& decode) {
   if (kind == StatementKind::ProcedureHeader) return ExecuteHeaderFast(ctx, decode.header);
-  if (kind == StatementKind::ProcedureEnd) return ExecuteProcedureEndFast(ctx);
+  if (kind == StatementKind::ProcedureEnd) {
+    if (ctx.commandMode() || ctx.singleStep()) return std::nullopt;
+    return EndProcedureFast(ctx);
+  }
   if (!decode.controlDecoded) {
     DecodeControlStatement(ctx, kind, decode.control);
     decode.controlDecoded = true;
-    decode.whole = decode.control.statement != ControlStatement::None;
+    if (decode.control.statement != ControlStatement::None) decode.freeStep = FreeStep::Control;
   }
   return ExecuteControlStatement(ctx, decode.control, *this);
 }
@@ -137,12 +187,10 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
   if (entry->literalOnly) return evaluateLiterally(ctx, from, to, mode);
 
   // A lone number or string: what a replay would leave, without one.
-  if (entry->compiled && mode.isGet()) {
-    if (const Value* constant = entry->expression.constantValue()) {
-      state.message.clear();
-      state.resultValue = *constant;
-      return true;
-    }
+  if (entry->constant != nullptr && mode.isGet()) {
+    state.message.clear();
+    state.resultValue = *entry->constant;
+    return true;
   }
 
   if (state.argValues.size() < TopLevelArgumentSlots) state.argValues.resize(TopLevelArgumentSlots);
@@ -173,6 +221,7 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
       return !ev.failed();
     }
     entry->compiled = true;
+    entry->constant = entry->expression.constantValue();
     entry->numericReady = entry->expression.numeric() && entry->numericMisses < ExpressionEntry::MaxNumericMisses;
   }
 
@@ -189,6 +238,7 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
     // expecting it, unless the expression keeps changing its mind.
     entry->observedClasses.push_back(surprise);
     entry->compiled = false;
+    entry->constant = nullptr;
     entry->numericReady = false;
     if (++entry->recompilations > MaxRecompilations) entry->literalOnly = true;
   }

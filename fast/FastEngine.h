@@ -26,13 +26,20 @@ class FastEngine final : public StatementAccelerator {
   // does, through `kept`: the expression's entry, found on the first
   // evaluation and kept by the statement that evaluates it.
   bool evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to, ExpressionMode mode) {
-    // The usual case first: numbers alone, from the entry kept.
+    // The usual cases first, from the entry kept: a number or string
+    // alone, then numbers alone.
     InterpreterState& state = ctx.state;
-    if (kept != nullptr && kept->numericReady && ctx.accelerated->serves(state.programChars, state.lines) &&
-        state.argValues.size() >= TopLevelArgumentSlots) {
-      if (kept->expression.replayNumbers(state, ctx.currentName)) return true;
-      kept->missedNumbers();
-      return evaluateKeptOtherwise(ctx, kept, from, to, mode, NumbersTried::Yes);
+    if (kept != nullptr && ctx.accelerated->serves(state.programChars, state.lines)) {
+      if (kept->constant != nullptr && mode.isGet()) {
+        state.message.clear();
+        state.resultValue = *kept->constant;
+        return true;
+      }
+      if (kept->numericReady && state.argValues.size() >= TopLevelArgumentSlots) {
+        if (kept->expression.replayNumbers(state, ctx.currentName)) return true;
+        kept->missedNumbers();
+        return evaluateKeptOtherwise(ctx, kept, from, to, mode, NumbersTried::Yes);
+      }
     }
     return evaluateKeptOtherwise(ctx, kept, from, to, mode, NumbersTried::No);
   }
@@ -41,26 +48,35 @@ class FastEngine final : public StatementAccelerator {
   std::size_t programCount() const { return m_programs.size(); }
 
  private:
-  // Runs one line whose reading is in ctx; nullopt leaves it to the
-  // literal section before anything was done.
+  // Runs one line whose reading is in ctx, as the line loop hands it over;
+  // nullopt leaves it to the literal section before anything was done.
   std::optional<Completion> executeLine(StatementContext& ctx, StatementKind kind, LineDecode& decode) {
     if (kind == StatementKind::Assignment) {
-      // A free run's assignment: the statement evaluated as one, then on to
-      // the next line. Single step and typed commands trace it: the literal
-      // section does that.
+      // Single step and typed commands trace it: the literal section does that.
       if (ctx.singleStep()) return std::nullopt;
-      InterpreterState& s = ctx.state;
-      if (!evaluateKept(ctx, decode.assignment, s.lines.lineStart(s.currentLine), ctx.lastPosition,
-                        ExpressionMode::set())) {
-        return Completion::ErrorExit;
-      }
-      s.currentLine += 1;
-      ctx.entryFlag = EntryFlag::InSequence;
-      return Completion::NextLine;
+      return assign(ctx, decode);
     }
     if (decode.controlDecoded) return ExecuteControlStatement(ctx, decode.control, *this);
     return executeLineOtherwise(ctx, kind, decode);
   }
+  // A free run's assignment: the statement evaluated as one, then on to
+  // the next line.
+  Completion assign(StatementContext& ctx, LineDecode& decode) {
+    InterpreterState& s = ctx.state;
+    if (!evaluateKept(ctx, decode.assignment, s.lines.lineStart(s.currentLine), ctx.lastPosition,
+                      ExpressionMode::set())) {
+      return Completion::ErrorExit;
+    }
+    s.currentLine += 1;
+    ctx.entryFlag = EntryFlag::InSequence;
+    return Completion::NextLine;
+  }
+  // Runs the lines of a free run that follow, while nothing could happen
+  // between two of them; the completion of the last one run.
+  Completion runFreeLines(StatementContext& ctx);
+  // One line of the engine's own loop (a free run: no single step, no typed
+  // command), as its FreeStep says.
+  Completion runFreeLine(StatementContext& ctx, LineDecode& decode);
   std::optional<Completion> executeLineOtherwise(StatementContext& ctx, StatementKind kind, LineDecode& decode);
   // Whether the numeric replay was already tried for this evaluation (and
   // gave up): then the full replay follows at once.

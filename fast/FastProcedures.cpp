@@ -135,8 +135,7 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   return ctx.nextLine();
 }
 
-std::optional<Completion> ExecuteProcedureEndFast(StatementContext& ctx) {
-  if (ctx.commandMode() || ctx.singleStep()) return std::nullopt;
+Completion EndProcedureFast(StatementContext& ctx) {
   InterpreterState& s = ctx.state;
   const VariableTable& table = s.localTable;
   // The header declared the result and the parameters in order, so each is

@@ -42,8 +42,9 @@ struct HeaderDecode {
 // already holds variables), is the literal section's.
 Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode);
 
-// Runs an end line (END SUB, EXIT FUNCTION, ...) as ExecuteProcedureEnd
-// does; nullopt leaves it to the literal section.
-std::optional<Completion> ExecuteProcedureEndFast(StatementContext& ctx);
+// Runs an end line (END SUB, EXIT FUNCTION, ...) of a free run as
+// ExecuteProcedureEnd does. Single step and typed commands are the literal
+// section's.
+Completion EndProcedureFast(StatementContext& ctx);
 
 }  // namespace morvane
