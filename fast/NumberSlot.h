@@ -1,7 +1,9 @@
 #pragma once
 // A value slot of the numeric replay: a number held as Double or Long, as a
 // Value holds it, without a Value's text. Copying one copies a few bytes
-// and asks nothing, which is most of what a numeric expression does.
+// and asks nothing, which is most of what a numeric expression does. A
+// Long's number is kept as a double beside it, so that the operators read
+// any number without asking its kind.
 
 #include <cstdint>
 
@@ -11,11 +13,10 @@ namespace morvane {
 
 class NumberSlot {
  public:
-  // A Value's number; the Value must be a number. Both fields are copied
-  // as they are: the kind says which one holds the number.
+  // A Value's number; the Value must be a number.
   void take(const Value& value) {
     m_kind = value.kind();
-    m_double = value.asDouble();
+    m_double = value.number();
     m_long = value.asLong();
   }
   // Writes the number into a Value, as a Double or a Long.
@@ -28,7 +29,7 @@ class NumberSlot {
   }
 
   ValueKind kind() const { return m_kind; }
-  double number() const { return m_kind == ValueKind::Long ? m_long : m_double; }
+  double number() const { return m_double; }
   std::int32_t asLong() const { return m_long; }
   void setDouble(double d) {
     m_kind = ValueKind::Double;
@@ -37,6 +38,7 @@ class NumberSlot {
   void setLong(std::int32_t l) {
     m_kind = ValueKind::Long;
     m_long = l;
+    m_double = l;
   }
 
  private:
