@@ -52,10 +52,11 @@ struct VariableTable {
   // every clearing. A name found absent stays absent while it is unchanged.
   std::uint64_t generation = 0;
 
-  // Empties the table: both arrays redimensioned to slot 0 alone.
+  // Empties the table: both arrays redimensioned to slot 0 alone (which
+  // nothing ever writes, so it stays as it was made).
   void clear() {
-    records.assign(1, VariableRecord{});
-    values.assign(1, Value{});
+    records.resize(1);
+    values.resize(1);
     ++generation;
   }
   std::int32_t recordCount() const { return static_cast<std::int32_t>(records.size()) - 1; }

@@ -17,6 +17,7 @@
 namespace morvane {
 
 class AcceleratedProgram;
+struct HeaderDecode;
 
 
 // How the line was entered. A procedure header reached with AtEntry is the
@@ -50,6 +51,9 @@ struct StatementContext {
   // What the workspace's accelerator keeps of this level's program; none
   // when every line of the level runs through the literal sections.
   AcceleratedProgram* accelerated = nullptr;
+  // The accelerator's reading of the procedure header that bound this
+  // level, when the accelerator bound it; nullptr otherwise.
+  const HeaderDecode* boundHeader = nullptr;
 
   std::string currentName;     // the name read by the evaluator's last variable operation
   Value scratch;               // the evaluator's scratch value

@@ -33,7 +33,7 @@ bool addVariable(const ProgramChars& chars, Position position, std::string_view 
   for (const HeaderVariable& declared : variables) {
     if (declared.name == name) return false;
   }
-  variables.push_back(HeaderVariable{position, name, storage});
+  variables.push_back(HeaderVariable{position, name, NameKey(name), storage});
   return true;
 }
 
@@ -101,6 +101,18 @@ bool nameStandsAt(const ProgramChars& chars, Position position, const std::strin
   return last >= chars.size() || !isNameChar(chars.upperAt(last + 1));
 }
 
+// Whether the record is the variable whose name stands at `position`. When
+// this engine's header bound the level, the name there is the one its
+// decode read (the store holds it upper-cased), compared packed.
+bool holdsDeclared(const ProgramChars& chars, Position position, const HeaderDecode* header, std::size_t slot,
+                   const VariableRecord& record) {
+  if (header != nullptr && slot < header->variables.size() && header->variables[slot].position == position) {
+    const HeaderVariable& declared = header->variables[slot];
+    return declared.key != 0 ? record.nameKey == declared.key : record.name == declared.name;
+  }
+  return nameStandsAt(chars, position, record.name);
+}
+
 }  // namespace
 
 Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
@@ -108,6 +120,7 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   if (!isUsualEntry(ctx, decode)) {
     // The literal section; once it has bound a level, every name of the
     // header stands upper-cased in the store, as the store reads it.
+    ctx.boundHeader = nullptr;
     const Completion completion = ExecuteProcedureHeader(ctx);
     if (decode.state == State::Unread && completion == Completion::NextLine) {
       decode.state = readHeader(ctx, decode.variables);
@@ -131,13 +144,15 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
     }
   }
   // The name the last declaration read.
-  ctx.currentName = decode.variables.back().name;
+  VariableReference::CopyName(decode.variables.back().name, ctx.currentName);
+  ctx.boundHeader = &decode;
   return ctx.nextLine();
 }
 
 Completion EndProcedureFast(StatementContext& ctx) {
   InterpreterState& s = ctx.state;
   const VariableTable& table = s.localTable;
+  const HeaderDecode* header = ctx.boundHeader;
   // The header declared the result and the parameters in order, so each is
   // usually the record after the one before; where not, the store searches.
   const std::string* lastNameRead = nullptr;  // unless the store read it itself
@@ -145,8 +160,8 @@ Completion EndProcedureFast(StatementContext& ctx) {
     const auto slot = static_cast<std::size_t>(i);
     if (ctx.namePositions[slot] == 0 || slot >= s.argValues.size()) continue;
     const std::size_t record = slot + 1;
-    if (record < table.records.size() &&
-        nameStandsAt(s.programChars, ctx.namePositions[slot], table.records[record].name)) {
+    if (record < table.records.size() && holdsDeclared(s.programChars, ctx.namePositions[slot], header, slot,
+                                                       table.records[record])) {
       const VariableRecord& found = table.records[record];
       s.argValues[slot] = table.values[found.firstSlot + 1];
       lastNameRead = &found.name;
@@ -155,7 +170,7 @@ Completion EndProcedureFast(StatementContext& ctx) {
     HandBackValue(ctx, slot);
     lastNameRead = nullptr;
   }
-  if (lastNameRead != nullptr) ctx.currentName = *lastNameRead;
+  if (lastNameRead != nullptr) VariableReference::CopyName(*lastNameRead, ctx.currentName);
   return Completion::PlainExit;
 }
 

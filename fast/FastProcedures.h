@@ -20,6 +20,7 @@ namespace morvane {
 struct HeaderVariable {
   Position position = 0;  // where its name stands
   std::string name;       // as the store reads it
+  std::uint64_t key = 0;  // the name packed (NameKey), 0 when it is too long
   char storage = '#';     // the record's storage type once declared
 };
 
