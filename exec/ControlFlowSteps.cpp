@@ -22,18 +22,12 @@ bool EvaluateCondition(StatementContext& ctx, Position from, Position to, bool& 
   return EvaluateGet(ctx, from, to) && TruthOfResult(ctx, truth);
 }
 
-bool TruthOfResult(StatementContext& ctx, bool& truth) {
-  const Value& v = ctx.state.resultValue;
-  if (v.isString()) {
-    ctx.state.message.assign(msg::WrongType);
-    return false;
-  }
-  truth = v.number() != 0;
-  return true;
+bool RefuseStringCondition(StatementContext& ctx) {
+  ctx.state.message.assign(msg::WrongType);
+  return false;
 }
 
-void TraceCondition(StatementContext& ctx, bool truth) {
-  if (!ctx.singleStep()) return;
+void PrintConditionTrace(StatementContext& ctx, bool truth) {
   ctx.print(truth ? " (true)" : " (false)");
   ctx.print(CRLF);
 }

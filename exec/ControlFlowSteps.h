@@ -20,12 +20,23 @@ std::string KeywordOfLine(const InterpreterState& state, LineNumber line);
 // condition. False when the evaluation failed (the message is set).
 [[nodiscard]] bool EvaluateCondition(StatementContext& ctx, Position from, Position to, bool& truth);
 
+// A string is no condition: the message, and false.
+bool RefuseStringCondition(StatementContext& ctx);
+void PrintConditionTrace(StatementContext& ctx, bool truth);
+
 // The truth of the value an evaluation has just left; false (with the
 // message set) when it is a string.
-[[nodiscard]] bool TruthOfResult(StatementContext& ctx, bool& truth);
+[[nodiscard]] inline bool TruthOfResult(StatementContext& ctx, bool& truth) {
+  const Value& v = ctx.state.resultValue;
+  if (v.isString()) return RefuseStringCondition(ctx);
+  truth = v.number() != 0;
+  return true;
+}
 
 // The trace of a condition in single step.
-void TraceCondition(StatementContext& ctx, bool truth);
+inline void TraceCondition(StatementContext& ctx, bool truth) {
+  if (ctx.singleStep()) PrintConditionTrace(ctx, truth);
+}
 
 // Moves on (or jumps) with a trace of its own instead of the line break.
 inline Completion ContinueAt(StatementContext& ctx, LineNumber target, EntryFlag entry) {
