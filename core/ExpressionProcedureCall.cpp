@@ -51,12 +51,15 @@ bool sameName(const ProgramChars& chars, Position a, Position b) {
   }
 }
 
+// The characters that may follow a variable's name as its suffix.
+bool isSuffixChar(char c) { return c == '#' || c == '!' || c == '%' || c == '&' || c == '$'; }
+
 // An argument written as a bare variable name: a letter, name characters, an
 // optional suffix, then (blanks aside) "," or ")".
 bool isBareVariableName(const ProgramChars& chars, Position p) {
   if (!isLetterAtoZ(chars.upperAt(p))) return false;
   while (isNameChar(chars.upperAt(p))) ++p;
-  if (std::string_view("#!%&$").find(chars.at(p)) != std::string_view::npos) ++p;
+  if (isSuffixChar(chars.at(p))) ++p;
   while (isBlank(chars.at(p)) && chars.at(p) != CR) ++p;
   return chars.at(p) == ',' || chars.at(p) == ')';
 }
