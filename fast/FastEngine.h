@@ -25,7 +25,8 @@ class FastEngine final : public StatementAccelerator {
   // Evaluates the expression from..to of the current line, as evaluate()
   // does, through `kept`: the expression's entry, found on the first
   // evaluation and kept by the statement that evaluates it.
-  bool evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to, ExpressionMode mode) {
+  [[gnu::always_inline]] bool evaluateKept(StatementContext& ctx, ExpressionEntry*& kept, Position from, Position to,
+                                           ExpressionMode mode) {
     // The usual cases first, from the entry kept: a number or string
     // alone, then numbers alone.
     InterpreterState& state = ctx.state;
