@@ -244,8 +244,10 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   // arguments of every name that had some, in order; the count of the last
   // name's; its name; the value of the last variable read. They come
   // before the store, as in the full replay; should the store refuse, the
-  // full replay writes them again, alike, and gives the message.
-  leaveNumericTraces(state, currentName, lastName, lastRead);
+  // full replay writes them again, alike, and gives the message. A store
+  // that succeeds writes its own name and count over the last name's, so
+  // an assignment leaves those out.
+  leaveNumericTraces(state, currentName, m_final == Final::Value ? lastName : nullptr, lastRead);
   if (m_final == Final::Value) {
     slots[m_numericResultSlot].giveTo(state.resultValue);
     return true;
