@@ -43,6 +43,12 @@ class CompiledExpression {
   // The longest expression worth compiling; longer ones run literally.
   static constexpr int MaxTokens = 200;
 
+  // The numeric steps point into the expression's own name steps: it stays
+  // where it was made.
+  CompiledExpression() = default;
+  CompiledExpression(const CompiledExpression&) = delete;
+  CompiledExpression& operator=(const CompiledExpression&) = delete;
+
   enum class Compiled { Yes, ScanFailed, TooLong };
 
   // Compiles the scanned token list of evaluation (as ScanExpression left
@@ -128,12 +134,23 @@ class CompiledExpression {
     AndOr,
     Not,
   };
+  // How the numeric replay reads a name.
+  enum class NumberRead : std::uint8_t {
+    Scalar,      // no arguments: a number of the level's own table, usually
+    Floor,       // INT of one number, unless a variable has the name
+    TowardZero,  // FIX of one number, likewise
+    Other,       // anything else: resolveNumericName
+  };
   struct Op {
     OpCode code = OpCode::Keep;
     char op = ' ';  // the operator's class, for comparisons and AND/OR
     Slot a = 0;
     Slot b = 0;
     int name = 0;
+    // Numeric name steps: how the name is read, and its step (the name's
+    // slot is in `a`, its first argument's in `b`).
+    NumberRead read = NumberRead::Other;
+    NameStep* step = nullptr;
   };
 
   enum class Final { Value, Assign, SyntaxError };
@@ -170,7 +187,6 @@ class CompiledExpression {
   std::vector<NumberSlot> m_numbers;                           // their value slots
   std::vector<std::pair<Slot, NumberSlot>> m_numberConstants;  // constants a step overwrites
   std::vector<std::array<Slot, 3>> m_numericArgumentSlots;     // per name step, its arguments' slots
-  std::vector<std::optional<WholePart>> m_numericWholeParts;   // per name step: INT, FIX
   // Where the arguments go as the names take them: slot, argument slot.
   std::vector<std::pair<Slot, std::size_t>> m_numericArgumentWrites;
   Slot m_numericResultSlot = 0;

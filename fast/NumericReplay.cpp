@@ -85,12 +85,20 @@ void CompiledExpression::judgeNumeric() {
     }
     m_numericOps.push_back(step);
   }
-  // INT and FIX are computed on the slots themselves.
-  m_numericWholeParts.assign(m_names.size(), std::nullopt);
-  for (std::size_t n = 0; n < m_names.size(); ++n) {
-    if (m_names[n].builtin == NoBuiltinFunction) continue;
-    if (m_names[n].variable.name() == "INT") m_numericWholeParts[n] = WholePart::Floor;
-    if (m_names[n].variable.name() == "FIX") m_numericWholeParts[n] = WholePart::TowardZero;
+  // How each name is read: a scalar first from the level's own table; INT
+  // and FIX computed on the slots themselves.
+  for (Op& op : m_numericOps) {
+    if (op.code != OpCode::Name) continue;
+    NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+    op.step = &name;
+    op.a = name.nameSlot;
+    op.b = m_numericArgumentSlots[static_cast<std::size_t>(op.name)][0];
+    op.read = NumberRead::Other;
+    if (name.argumentCount == 0) op.read = NumberRead::Scalar;
+    if (name.argumentCount == 1 && name.builtin != NoBuiltinFunction) {
+      if (name.variable.name() == "INT") op.read = NumberRead::Floor;
+      if (name.variable.name() == "FIX") op.read = NumberRead::TowardZero;
+    }
   }
 
   // Every name with arguments hands them to argument slots 1 to n, in order.
@@ -149,7 +157,7 @@ bool CompiledExpression::resolveNumericName(InterpreterState& state, int nameInd
   }
   if (name.builtin != NoBuiltinFunction && count > 0) {
     // The function, when no variable has its name.
-    if (name.variable.find(locals, globals).record != nullptr) return false;
+    if (!name.variable.absent(locals, globals)) return false;
     if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
     m_builtinArguments[1] = indices[0];
     Value& value = m_builtinArguments[0];
@@ -182,27 +190,32 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
     char outcome = cls::Number;
     switch (op.code) {
       case OpCode::Name: {
-        NameStep& name = m_names[static_cast<std::size_t>(op.name)];
-        if (name.argumentCount == 0) {
-          // The usual name: a number in the level's own table.
-          if (const VariableReference::Found found = name.variable.localScalar(locals);
-              found.element != nullptr && found.element->isNumber()) {
-            slots[name.nameSlot].take(*found.element);
+        NameStep& name = *op.step;
+        switch (op.read) {
+          case NumberRead::Scalar:
+            // The usual name: a number in the level's own table.
+            if (const VariableReference::Found found = name.variable.localScalar(locals);
+                found.element != nullptr && found.element->isNumber()) {
+              slots[op.a].take(*found.element);
+              lastName = &name;
+              lastRead = found.element;
+              continue;
+            }
+            break;
+          case NumberRead::Floor:
+          case NumberRead::TowardZero: {
+            // INT and FIX, when no variable has the name: computed here.
+            if (!name.variable.absent(locals, state.services.globalTable())) return false;
+            NumberSlot& result = slots[op.a];
+            result = slots[op.b];
+            if (result.kind() == ValueKind::Double) {
+              result.setDouble(WholePartOf(op.read == NumberRead::Floor ? WholePart::Floor : WholePart::TowardZero,
+                                           result.number()));
+            }
             lastName = &name;
-            lastRead = found.element;
             continue;
           }
-        }
-        if (name.argumentCount == 1 && m_numericWholeParts[static_cast<std::size_t>(op.name)]) {
-          // INT and FIX, when no variable has the name: computed here.
-          if (name.variable.find(locals, state.services.globalTable()).record != nullptr) return false;
-          NumberSlot& result = slots[name.nameSlot];
-          result = slots[m_numericArgumentSlots[static_cast<std::size_t>(op.name)][0]];
-          if (result.kind() == ValueKind::Double) {
-            result.setDouble(WholePartOf(*m_numericWholeParts[static_cast<std::size_t>(op.name)], result.number()));
-          }
-          lastName = &name;
-          continue;
+          case NumberRead::Other: break;
         }
         if (!resolveNumericName(state, op.name, lastRead)) return false;
         lastName = &name;

@@ -45,10 +45,7 @@ std::size_t VariableReference::search(const VariableTable& table) const {
 }
 
 VariableReference::Found VariableReference::find(VariableTable& localTable, VariableTable& globalTable) {
-  if (m_absentLocal == &localTable && m_absentLocalGeneration == localTable.generation &&
-      m_absentGlobalGeneration == globalTable.generation) {
-    return Found{};
-  }
+  if (knownAbsent(localTable, globalTable)) return Found{};
   // The record found last time, if it still carries the name. A global one
   // counts only while no local variable of the name hides it.
   if (m_table == Table::Local && carriesName(localTable, m_record)) {

@@ -45,6 +45,11 @@ class VariableReference {
     Value* element = nullptr;  // set only when the indices address an element
   };
   Found find(VariableTable& localTable, VariableTable& globalTable);
+  // Whether no variable has the name, as find() would answer: quickly when
+  // it was in neither table last time and neither has changed since.
+  bool absent(VariableTable& localTable, VariableTable& globalTable) {
+    return knownAbsent(localTable, globalTable) || find(localTable, globalTable).record == nullptr;
+  }
 
   // The variable and its element at the given indices when the variable
   // exists and every index is a whole number from 0 to its bound; no
@@ -75,6 +80,10 @@ class VariableReference {
     return true;
   }
   std::size_t search(const VariableTable& table) const;
+  bool knownAbsent(const VariableTable& localTable, const VariableTable& globalTable) const {
+    return m_absentLocal == &localTable && m_absentLocalGeneration == localTable.generation &&
+           m_absentGlobalGeneration == globalTable.generation;
+  }
 
   std::string m_name;
   std::uint64_t m_key = 0;  // the name packed, 0 when it is longer than seven characters
