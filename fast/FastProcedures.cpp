@@ -74,7 +74,11 @@ bool accepts(char storage, const Value& given) {
 }
 
 // What a variable of this storage type starts with when no value is given.
-Value startValue(char storage) { return storage == '$' ? Value::fromString("") : Value::fromDouble(0.0); }
+const Value& startValue(char storage) {
+  static const Value noText = Value::fromString("");
+  static const Value zero = Value::fromDouble(0.0);
+  return storage == '$' ? noText : zero;
+}
 
 // Whether this entry into the header can bind on the fast path: a free run
 // entering the procedure with one argument of a fitting type per parameter,
@@ -137,8 +141,8 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
     // The result starts as 0 or ""; a parameter as its argument (0 or ""
     // when the argument list holds none).
     const bool given = i > 0 && !s.argValues[i].isEmpty();
-    const Value initial = given ? Value{} : startValue(variable.storage);
-    if (!AddScalarVariable(s.localTable, variable.name, variable.storage, given ? s.argValues[i] : initial)) {
+    if (!AddScalarVariable(s.localTable, variable.name, variable.storage,
+                           given ? s.argValues[i] : startValue(variable.storage))) {
       ctx.currentName = variable.name;
       return ctx.fail(msg::UnableToDimension(variable.name));
     }
