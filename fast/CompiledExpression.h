@@ -137,6 +137,7 @@ class CompiledExpression {
   // How the numeric replay reads a name.
   enum class NumberRead : std::uint8_t {
     Scalar,      // no arguments: a number of the level's own table, usually
+    Element,     // one index and no built-in function: an element of the level's own table, usually
     Floor,       // INT of one number, unless a variable has the name
     TowardZero,  // FIX of one number, likewise
     Other,       // anything else: resolveNumericName

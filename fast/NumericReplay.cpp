@@ -95,6 +95,7 @@ void CompiledExpression::judgeNumeric() {
     op.b = m_numericArgumentSlots[static_cast<std::size_t>(op.name)][0];
     op.read = NumberRead::Other;
     if (name.argumentCount == 0) op.read = NumberRead::Scalar;
+    if (name.argumentCount == 1 && name.builtin == NoBuiltinFunction) op.read = NumberRead::Element;
     if (name.argumentCount == 1 && name.builtin != NoBuiltinFunction) {
       if (name.variable.name() == "INT") op.read = NumberRead::Floor;
       if (name.variable.name() == "FIX") op.read = NumberRead::TowardZero;
@@ -202,6 +203,16 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
               continue;
             }
             break;
+          case NumberRead::Element:
+            // An element of an array of the level's own table, one index.
+            if (const VariableReference::Found found = name.variable.localElement(locals, slots[op.b].number());
+                found.element != nullptr && found.element->isNumber()) {
+              slots[op.a].take(*found.element);
+              lastName = &name;
+              lastRead = found.element;
+              continue;
+            }
+            break;
           case NumberRead::Floor:
           case NumberRead::TowardZero: {
             // INT and FIX, when no variable has the name: computed here.
@@ -245,6 +256,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
       slots[m_numericIndexSlots[i]].giveTo(indices[static_cast<std::size_t>(i + 1)]);
     }
     if (m_indexCount == 0) found = m_target.localScalar(locals);
+    if (m_indexCount == 1) found = m_target.localElement(locals, slots[m_numericIndexSlots[0]].number());
     if (found.element == nullptr) {
       found = m_target.element(locals, state.services.globalTable(),
                                std::span<const Value>(indices).subspan(1, static_cast<std::size_t>(m_indexCount)));

@@ -83,17 +83,10 @@ VariableReference::Found VariableReference::element(VariableTable& localTable, V
   std::int64_t at[3] = {0, 0, 0};
   for (std::size_t k = 0; k < indices.size(); ++k) {
     const Value& index = indices[k];
-    if (index.isString()) return Found{};
-    const double number = index.number();
-    // Written so that NaN fails too; within the bounds the conversion is
-    // exact, so it tells a whole number without a call of std::floor.
-    if (!(number >= 0 && number <= bounds[k])) return Found{};
-    if (static_cast<double>(static_cast<std::int64_t>(number)) != number) return Found{};
-    at[k] = static_cast<std::int64_t>(number);
+    if (index.isString() || !WholeIndexWithin(index.number(), bounds[k], at[k])) return Found{};
   }
   const std::int64_t stride2 = std::int64_t{record.bound3} + 1;
-  const std::int64_t stride1 = (std::int64_t{record.bound2} + 1) * stride2;
-  const std::int64_t offset = at[0] * stride1 + at[1] * stride2 + at[2];
+  const std::int64_t offset = at[0] * stride1(record) + at[1] * stride2 + at[2];
   return Found{found.record, &table.values[record.firstSlot + 1 + static_cast<std::size_t>(offset)]};
 }
 

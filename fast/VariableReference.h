@@ -63,6 +63,16 @@ class VariableReference {
     VariableRecord& record = localTable.records[m_record];
     return Found{&record, &localTable.values[record.firstSlot + 1]};
   }
+  // The quick case of element() with one index: the local record found
+  // last time still carries the name, and the index is a whole number
+  // within its first dimension. Nothing found otherwise; element() decides.
+  Found localElement(VariableTable& localTable, double index) const {
+    if (m_table != Table::Local || !carriesName(localTable, m_record)) return Found{};
+    VariableRecord& record = localTable.records[m_record];
+    std::int64_t at = 0;
+    if (!WholeIndexWithin(index, record.bound1, at)) return Found{};
+    return Found{&record, &localTable.values[record.firstSlot + 1 + static_cast<std::size_t>(at * stride1(record))]};
+  }
 
  private:
   enum class Table : std::uint8_t { Unknown, Local, Global };
@@ -80,6 +90,18 @@ class VariableReference {
     return true;
   }
   std::size_t search(const VariableTable& table) const;
+  // Whether the number is a whole index from 0 to the bound, and which.
+  // Written so that NaN fails too; within the bound the conversion is
+  // exact, so it tells a whole number without a call of std::floor.
+  static bool WholeIndexWithin(double number, std::int32_t bound, std::int64_t& at) {
+    if (!(number >= 0 && number <= bound)) return false;
+    at = static_cast<std::int64_t>(number);
+    return static_cast<double>(at) == number;
+  }
+  // How many slots one step of the first index moves on.
+  static std::int64_t stride1(const VariableRecord& record) {
+    return (std::int64_t{record.bound2} + 1) * (std::int64_t{record.bound3} + 1);
+  }
   bool knownAbsent(const VariableTable& localTable, const VariableTable& globalTable) const {
     return m_absentLocal == &localTable && m_absentLocalGeneration == localTable.generation &&
            m_absentGlobalGeneration == globalTable.generation;
