@@ -54,13 +54,21 @@ struct ExpressionEntry {
 
 // How the engine runs a line of a free run from its own line loop, never
 // leaving it to the literal section; None leaves the line to the line loop
-// of the executor.
+// of the executor. A control-flow statement has its step once its line is
+// decoded (ControlDecode).
 enum class FreeStep : std::uint8_t {
   None,
-  Assignment,       // target = value
-  ProcedureHeader,  // SUB / FUNCTION ...
-  ProcedureEnd,     // END SUB / END FUNCTION ...
-  Control,          // a control-flow statement, once decoded (ControlDecode)
+  Assignment,        // target = value
+  ProcedureHeader,   // SUB / FUNCTION ...
+  ProcedureEnd,      // END SUB / END FUNCTION ...
+  For,               // FOR v = a TO b [STEP c]
+  Next,              // NEXT v
+  JumpToPartner,     // EXIT FOR, CONTINUE FOR, LOOP, EXIT LOOP/DO, CONTINUE DO/LOOP, GOTO
+  NextLineOnly,      // DO, END IF, ENDIF
+  If,                // IF c THEN
+  ElseIf,            // ELSEIF c THEN
+  Else,              // ELSE
+  ConditionalLoop,   // DO WHILE / DO UNTIL / LOOP WHILE / LOOP UNTIL c
 };
 
 // The literal line loop's reading of one logical line.

@@ -101,38 +101,53 @@ Completion FastEngine::runFreeLines(StatementContext& ctx) {
 
 inline Completion FastEngine::runFreeLine(StatementContext& ctx, LineDecode& decode) {
   InterpreterState& s = ctx.state;
+  ControlDecode& control = decode.control;
+  // The statements that only move on or jump do so here, without the
+  // checks of single step and typed commands, which a free run needs none of.
   switch (decode.freeStep) {
     case FreeStep::Assignment: return assign(ctx, decode);
     case FreeStep::ProcedureHeader: return ExecuteHeaderFast(ctx, decode.header);
     case FreeStep::ProcedureEnd: return EndProcedureFast(ctx);
-    case FreeStep::Control: break;
-    case FreeStep::None: return ExecuteStatementOfKind(ctx, decode.kind);
-  }
-  // The statements that only move on or jump, without the checks of single
-  // step and typed commands, which a free run needs none of.
-  ControlDecode& control = decode.control;
-  switch (control.statement) {
-    case ControlStatement::Next: return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
-    case ControlStatement::JumpToPartner:
-      return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
-    case ControlStatement::NextLineOnly: return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
-    case ControlStatement::Else:
+    case FreeStep::For: return ForLoopFast(ctx, control, *this);
+    case FreeStep::Next: return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
+    case FreeStep::JumpToPartner: return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+    case FreeStep::NextLineOnly: return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+    case FreeStep::If: return TestConditionFast(ctx, control, *this);
+    case FreeStep::ElseIf:
+      if (ctx.entryFlag == EntryFlag::AfterFalseJump) return TestConditionFast(ctx, control, *this);
+      return ContinueAt(ctx, control.skipTarget, EntryFlag::InSequence);
+    case FreeStep::Else:
       // Entered by a false condition: its branch runs; after a branch: the block ends.
       return ContinueAt(ctx, ctx.entryFlag == EntryFlag::AfterFalseJump ? s.currentLine + 1 : control.skipTarget,
                         EntryFlag::InSequence);
-    case ControlStatement::ElseIf:
-      if (ctx.entryFlag == EntryFlag::AfterFalseJump) return TestConditionFast(ctx, control, *this);
-      return ContinueAt(ctx, control.skipTarget, EntryFlag::InSequence);
-    case ControlStatement::For: return ForLoopFast(ctx, control, *this);
-    case ControlStatement::If: return TestConditionFast(ctx, control, *this);
-    case ControlStatement::DoWhile:
-    case ControlStatement::DoUntil:
-    case ControlStatement::LoopWhile:
-    case ControlStatement::LoopUntil: return ConditionalLoopFast(ctx, control, *this);
-    case ControlStatement::None: break;
+    case FreeStep::ConditionalLoop: return ConditionalLoopFast(ctx, control, *this);
+    case FreeStep::None: break;
   }
   return ExecuteStatementOfKind(ctx, decode.kind);
 }
+
+namespace {
+
+// The step of the engine's own loop for a decoded control-flow statement.
+FreeStep FreeStepOf(ControlStatement statement) {
+  switch (statement) {
+    case ControlStatement::None: return FreeStep::None;
+    case ControlStatement::For: return FreeStep::For;
+    case ControlStatement::Next: return FreeStep::Next;
+    case ControlStatement::JumpToPartner: return FreeStep::JumpToPartner;
+    case ControlStatement::NextLineOnly: return FreeStep::NextLineOnly;
+    case ControlStatement::If: return FreeStep::If;
+    case ControlStatement::ElseIf: return FreeStep::ElseIf;
+    case ControlStatement::Else: return FreeStep::Else;
+    case ControlStatement::DoWhile:
+    case ControlStatement::DoUntil:
+    case ControlStatement::LoopWhile:
+    case ControlStatement::LoopUntil: return FreeStep::ConditionalLoop;
+  }
+  return FreeStep::None;
+}
+
+}  // namespace
 
 std::optional<Completion> FastEngine::executeLineOtherwise(StatementContext& ctx, StatementKind kind,
                                                            LineDecode& decode) {
@@ -144,7 +159,7 @@ std::optional<Completion> FastEngine::executeLineOtherwise(StatementContext& ctx
   if (!decode.controlDecoded) {
     DecodeControlStatement(ctx, kind, decode.control);
     decode.controlDecoded = true;
-    if (decode.control.statement != ControlStatement::None) decode.freeStep = FreeStep::Control;
+    decode.freeStep = FreeStepOf(decode.control.statement);
   }
   return ExecuteControlStatement(ctx, decode.control, *this);
 }
