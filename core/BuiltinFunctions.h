@@ -37,7 +37,16 @@ constexpr int NoBuiltinFunction = -1;
 // a Double; a Long is whole already and stays as it is. The fast engine
 // computes the two functions on its own number slots with it.
 enum class WholePart { Floor, TowardZero };
-inline double WholePartOf(WholePart how, double x) { return how == WholePart::Floor ? std::floor(x) : std::trunc(x); }
+// The same as std::floor and std::trunc, signed zeros included, without
+// their long sequence for any double: a number from 2^52 on is whole
+// already, and one below it converts to a whole number exactly.
+inline double WholePartOf(WholePart how, double x) {
+  constexpr double AllWhole = 4503599627370496.0;  // 2^52
+  if (!(std::fabs(x) < AllWhole)) return x;       // large, infinite or NaN
+  double whole = static_cast<double>(static_cast<std::int64_t>(x));  // towards zero
+  if (how == WholePart::Floor && whole > x) whole -= 1;
+  return std::copysign(whole, x);
+}
 int FindBuiltinFunction(const ProgramChars& chars, Position namePosition);
 Value CallBuiltinFunctionAt(int index, ArgumentList& argValues, std::int32_t argCount,
                             std::string& message, EngineServices& services);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -172,6 +174,46 @@ TEST_F(ExpressionFixture, ResultKindsFollowTheArgument) {
   evaluate("X = 1 < 2", ExpressionMode::set());
   evaluate("ABS(X)");
   EXPECT_EQ(result, Value::fromLong(1));
+}
+
+// INT and FIX take the whole part exactly as std::floor and std::trunc do,
+// bit for bit: signed zeros, halves, the edges of 2^52 and of Long, the
+// largest doubles and infinities.
+TEST(WholePart, AgreesWithTheLibraryBitForBit) {
+  const double values[] = {0.0,
+                           -0.0,
+                           0.3,
+                           -0.3,
+                           0.5,
+                           -0.5,
+                           1.0,
+                           -1.0,
+                           2.5,
+                           -2.5,
+                           1e-300,
+                           -1e-300,
+                           2147483647.5,
+                           -2147483648.5,
+                           1e15 + 0.5,
+                           -1e15 - 0.5,
+                           4503599627370495.5,   // just below 2^52
+                           -4503599627370495.5,
+                           4503599627370496.0,   // 2^52
+                           -4503599627370497.0,
+                           1e300,
+                           -1e300,
+                           HUGE_VAL,
+                           -HUGE_VAL};
+  const auto bits = [](double d) {
+    std::uint64_t b = 0;
+    std::memcpy(&b, &d, sizeof b);
+    return b;
+  };
+  for (const double x : values) {
+    EXPECT_EQ(bits(WholePartOf(WholePart::Floor, x)), bits(std::floor(x))) << x;
+    EXPECT_EQ(bits(WholePartOf(WholePart::TowardZero, x)), bits(std::trunc(x))) << x;
+  }
+  EXPECT_TRUE(std::isnan(WholePartOf(WholePart::Floor, std::nan(""))));
 }
 
 // ---- Direct calls --------------------------------------------------------------------
