@@ -58,17 +58,12 @@ struct ExpressionEntry {
 // decoded (ControlDecode).
 enum class FreeStep : std::uint8_t {
   None,
-  Assignment,        // target = value
-  ProcedureHeader,   // SUB / FUNCTION ...
-  ProcedureEnd,      // END SUB / END FUNCTION ...
-  For,               // FOR v = a TO b [STEP c]
-  Next,              // NEXT v
-  JumpToPartner,     // EXIT FOR, CONTINUE FOR, LOOP, EXIT LOOP/DO, CONTINUE DO/LOOP, GOTO
-  NextLineOnly,      // DO, END IF, ENDIF
-  If,                // IF c THEN
-  ElseIf,            // ELSEIF c THEN
-  Else,              // ELSE
-  ConditionalLoop,   // DO WHILE / DO UNTIL / LOOP WHILE / LOOP UNTIL c
+  Assignment,       // target = value
+  ProcedureHeader,  // SUB / FUNCTION ...
+  ProcedureEnd,     // END SUB / END FUNCTION ...
+  // The control-flow statements, as ControlStatement names them; the DO and
+  // LOOP forms with WHILE or UNTIL are one step.
+  For, Next, JumpToPartner, NextLineOnly, If, ElseIf, Else, ConditionalLoop,
 };
 
 // The literal line loop's reading of one logical line.

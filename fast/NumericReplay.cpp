@@ -194,25 +194,20 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
         NameStep& name = *op.step;
         switch (op.read) {
           case NumberRead::Scalar:
-            // The usual name: a number in the level's own table.
-            if (const VariableReference::Found found = name.variable.localScalar(locals);
-                found.element != nullptr && found.element->isNumber()) {
+          case NumberRead::Element: {
+            // The usual names: a number of the level's own table, a scalar
+            // or an element of one index.
+            const VariableReference::Found found = op.read == NumberRead::Scalar
+                                                       ? name.variable.localScalar(locals)
+                                                       : name.variable.localElement(locals, slots[op.b].number());
+            if (found.element != nullptr && found.element->isNumber()) {
               slots[op.a].take(*found.element);
               lastName = &name;
               lastRead = found.element;
               continue;
             }
             break;
-          case NumberRead::Element:
-            // An element of an array of the level's own table, one index.
-            if (const VariableReference::Found found = name.variable.localElement(locals, slots[op.b].number());
-                found.element != nullptr && found.element->isNumber()) {
-              slots[op.a].take(*found.element);
-              lastName = &name;
-              lastRead = found.element;
-              continue;
-            }
-            break;
+          }
           case NumberRead::Floor:
           case NumberRead::TowardZero: {
             // INT and FIX, when no variable has the name: computed here.
