@@ -99,7 +99,7 @@ Completion FastEngine::runFreeLines(StatementContext& ctx) {
   return done;
 }
 
-inline Completion FastEngine::runFreeLine(StatementContext& ctx, LineDecode& decode) {
+[[gnu::always_inline]] inline Completion FastEngine::runFreeLine(StatementContext& ctx, LineDecode& decode) {
   InterpreterState& s = ctx.state;
   ControlDecode& control = decode.control;
   // The statements that only move on or jump do so here, without the
