@@ -167,6 +167,10 @@ CompiledExpression::Compiled CompiledExpression::compile(
       m_target.bind(chars, m_targetPosition);
     }
   }
+  // Every name step points at its name, now that the names stay where they are.
+  for (Op& op : m_ops) {
+    if (op.code == OpCode::Name) op.step = &m_names[static_cast<std::size_t>(op.name)];
+  }
   judgeNumeric();
   return Compiled::Yes;
 }
@@ -188,7 +192,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
   LastRead last;
   for (const Op& op : m_ops) {
     if (op.code == OpCode::Name) {
-      NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+      NameStep& name = *op.step;
       if (name.argumentCount == 0) {
         // The usual name: a variable of the level's own table whose value
         // has the class expected.
@@ -206,7 +210,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
     char outcome = cls::Number;
     switch (op.code) {
       case OpCode::Name: {
-        NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+        NameStep& name = *op.step;
         // The arguments go to argument slots 1 to n, as the reducer hands them.
         for (int k = 0; k < name.argumentCount; ++k) {
           state.argValues[static_cast<std::size_t>(k + 1)] = std::move(slots[name.argumentSlots[static_cast<std::size_t>(k)]]);

@@ -148,8 +148,8 @@ class CompiledExpression {
     Slot a = 0;
     Slot b = 0;
     int name = 0;
-    // Numeric name steps: how the name is read, and its step (the name's
-    // slot is in `a`, its first argument's in `b`).
+    // Name steps: the name's step. Numeric name steps: how the name is
+    // read (the name's slot is in `a`, its first argument's in `b`).
     NumberRead read = NumberRead::Other;
     NameStep* step = nullptr;
   };
