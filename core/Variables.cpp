@@ -247,9 +247,6 @@ std::string CheckDeclaredType(DeclaredType type, char& suffix, Value& initial,
 
 // ---- Storing values -----------------------------------------------------------
 
-// A long variable refuses numbers beyond this size, a little below the Long range.
-constexpr double LongStoreLimit = 2147483000.0;
-
 // Rounds to the nearest whole number, halves to the even neighbour
 // (2.5 gives 2, 3.5 gives 4, -2.5 gives -2); nothing beyond the Long range.
 std::optional<std::int32_t> RoundHalfToEven(double x) {

@@ -5,6 +5,7 @@
 // reported by a message text; "" means success.
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,7 +48,10 @@ bool AddScalarVariable(VariableTable& table, std::string_view name, char suffix,
 // storage type ('#', '&' or '$') and the value's kind, as AssignVariable
 // does once it has found the element. The element is unchanged unless Stored.
 enum class StoreOutcome { Stored, Overflow, OutOfRange, TypeMismatch };
-// Every other case than a number into a double variable.
+// A long variable refuses numbers beyond this size, a little below the Long range.
+constexpr double LongStoreLimit = 2147483000.0;
+// Every other case than a number into a double variable, or a whole number
+// into a long one.
 StoreOutcome StoreByRecordTypeOtherwise(char suffix, const Value& value, Value& element);
 inline StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& element) {
   if (suffix == '#' && value.isNumber()) {
@@ -55,6 +59,17 @@ inline StoreOutcome StoreByRecordType(char suffix, const Value& value, Value& el
     if (!std::isfinite(value.number())) return StoreOutcome::OutOfRange;
     element = value;  // a Long stays a Long
     return StoreOutcome::Stored;
+  }
+  if (suffix == '&' && value.isNumber()) {
+    // A whole number within the limit needs no rounding (NaN fails the test).
+    const double number = value.number();
+    if (std::fabs(number) <= LongStoreLimit) {
+      const auto whole = static_cast<std::int32_t>(number);
+      if (whole == number) {
+        element.setLong(whole);
+        return StoreOutcome::Stored;
+      }
+    }
   }
   return StoreByRecordTypeOtherwise(suffix, value, element);
 }

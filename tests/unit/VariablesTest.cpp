@@ -133,6 +133,27 @@ TEST(DeclaredStorageType, FollowsTheTypeWordOrTheSuffix) {
   }
 }
 
+// A long variable stores a whole number within its limit at once; every
+// number gives the same outcome and the same element that way as by the
+// general rule (rounding halves to even, refusing what lies beyond).
+TEST(StoreByRecordType, LongShortcutAgreesWithTheGeneralRule) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<Value> values = {
+      num(0),          num(-0.0),         num(1),           num(-1),          num(2.5),
+      num(3.5),        num(-2.5),         num(0.4),         num(2147483000),  num(-2147483000),
+      num(2147483000.5), num(2147483001), num(-2147483001), num(1e10),        num(nan),
+      num(HUGE_VAL),   Value::fromLong(7), Value::fromLong(2147483000), Value::fromLong(2147483647),
+      Value::fromLong(-2147483647 - 1),
+  };
+  for (const Value& value : values) {
+    Value quick = Value::fromLong(99);
+    Value general = Value::fromLong(99);
+    EXPECT_EQ(StoreByRecordType('&', value, quick), StoreByRecordTypeOtherwise('&', value, general))
+        << value.number();
+    EXPECT_EQ(quick, general) << value.number();
+  }
+}
+
 // A scalar added directly lies where a declared one would, its block after
 // the blocks before it, so that a later declaration or lookup finds both.
 TEST_F(VariableStore, AddedScalarsFollowTheBlocksBeforeThem) {
