@@ -4,7 +4,7 @@
 
 #include "core/EngineServices.h"
 #include "core/ExpressionScanner.h"
-#include "exec/ControlFlowSteps.h"
+#include "core/Messages.h"
 #include "exec/ExecuteStatement.h"
 #include "exec/RunObserver.h"
 #include "exec/StatementContext.h"
@@ -102,23 +102,23 @@ Completion FastEngine::runFreeLines(StatementContext& ctx) {
 [[gnu::always_inline]] inline Completion FastEngine::runFreeLine(StatementContext& ctx, LineDecode& decode) {
   InterpreterState& s = ctx.state;
   ControlDecode& control = decode.control;
-  // The statements that only move on or jump do so here, without the
-  // checks of single step and typed commands, which a free run needs none of.
+  // The statements that only move on or jump do so here (with the line
+  // break of single step).
   switch (decode.freeStep) {
     case FreeStep::Assignment: return assign(ctx, decode);
     case FreeStep::ProcedureHeader: return ExecuteHeaderFast(ctx, decode.header);
     case FreeStep::ProcedureEnd: return EndProcedureFast(ctx);
     case FreeStep::For: return ForLoopFast(ctx, control, *this);
-    case FreeStep::Next: return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
-    case FreeStep::JumpToPartner: return ContinueAt(ctx, s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
-    case FreeStep::NextLineOnly: return ContinueAt(ctx, s.currentLine + 1, EntryFlag::InSequence);
+    case FreeStep::Next: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
+    case FreeStep::JumpToPartner: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
+    case FreeStep::NextLineOnly: return ctx.nextLine();
     case FreeStep::If: return TestConditionFast(ctx, control, *this);
     case FreeStep::ElseIf:
       if (ctx.entryFlag == EntryFlag::AfterFalseJump) return TestConditionFast(ctx, control, *this);
-      return ContinueAt(ctx, control.skipTarget, EntryFlag::InSequence);
+      return ctx.jumpTo(control.skipTarget, EntryFlag::InSequence);
     case FreeStep::Else:
       // Entered by a false condition: its branch runs; after a branch: the block ends.
-      return ContinueAt(ctx, ctx.entryFlag == EntryFlag::AfterFalseJump ? s.currentLine + 1 : control.skipTarget,
+      return ctx.jumpTo(ctx.entryFlag == EntryFlag::AfterFalseJump ? s.currentLine + 1 : control.skipTarget,
                         EntryFlag::InSequence);
     case FreeStep::ConditionalLoop: return ConditionalLoopFast(ctx, control, *this);
     case FreeStep::None: break;
@@ -161,7 +161,13 @@ std::optional<Completion> FastEngine::executeLineOtherwise(StatementContext& ctx
     decode.controlDecoded = true;
     decode.freeStep = FreeStepOf(decode.control.statement);
   }
-  return ExecuteControlStatement(ctx, decode.control, *this);
+  return executeControl(ctx, decode);
+}
+
+std::optional<Completion> FastEngine::executeControl(StatementContext& ctx, LineDecode& decode) {
+  if (decode.freeStep == FreeStep::None) return std::nullopt;
+  if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
+  return runFreeLine(ctx, decode);
 }
 
 bool FastEngine::evaluateLiterally(StatementContext& ctx, Position from, Position to, ExpressionMode mode) {

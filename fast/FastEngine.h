@@ -57,9 +57,12 @@ class FastEngine final : public StatementAccelerator {
       if (ctx.singleStep()) return std::nullopt;
       return assign(ctx, decode);
     }
-    if (decode.controlDecoded) return ExecuteControlStatement(ctx, decode.control, *this);
+    if (decode.controlDecoded) return executeControl(ctx, decode);
     return executeLineOtherwise(ctx, kind, decode);
   }
+  // A decoded control-flow line as the line loop hands it over, in any
+  // mode; nullopt when it is no control-flow statement the engine runs.
+  std::optional<Completion> executeControl(StatementContext& ctx, LineDecode& decode);
   // A free run's assignment: the statement evaluated as one, then on to
   // the next line.
   Completion assign(StatementContext& ctx, LineDecode& decode) {
@@ -75,8 +78,8 @@ class FastEngine final : public StatementAccelerator {
   // Runs the lines of a free run that follow, while nothing could happen
   // between two of them; the completion of the last one run.
   Completion runFreeLines(StatementContext& ctx);
-  // One line of the engine's own loop (a free run: no single step, no typed
-  // command), as its FreeStep says.
+  // One line as its FreeStep says: of the engine's own loop (a free run), or
+  // a control-flow line of any mode but a typed command.
   Completion runFreeLine(StatementContext& ctx, LineDecode& decode);
   std::optional<Completion> executeLineOtherwise(StatementContext& ctx, StatementKind kind, LineDecode& decode);
   // Whether the numeric replay was already tried for this evaluation (and

@@ -7,9 +7,6 @@
 // line, where a false condition or a finished branch leads, the loop
 // variable's record) is found once per line and kept in its ControlDecode.
 
-#include <optional>
-
-#include "core/Messages.h"
 #include "exec/StatementContext.h"
 #include "exec/StatementKind.h"
 #include "fast/VariableReference.h"
@@ -57,44 +54,12 @@ struct ControlDecode {
 // Classifies the line's keyword and finds what its statement needs.
 void DecodeControlStatement(const StatementContext& ctx, StatementKind kind, ControlDecode& decode);
 
-// Executes the line as its literal section would; nullopt when the line is
-// no control-flow statement of this list.
 // The statements that evaluate something, each as its literal section
-// runs it; the engine evaluates the line's expressions.
+// runs it; the engine evaluates the line's expressions. The statements that
+// only move on or jump are done in the engine's own dispatch (FreeStep).
 // FOR; IF and ELSEIF; the DO and LOOP forms with WHILE or UNTIL.
 Completion ForLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
 Completion TestConditionFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
 Completion ConditionalLoopFast(StatementContext& ctx, ControlDecode& decode, FastEngine& engine);
-
-// Executes the line as its literal section would; nullopt when the line is
-// no control-flow statement of this list. The statements that only move on
-// or jump (NEXT, LOOP, END IF, ELSE after its branch ...) are done here, in
-// the line loop's own code.
-inline std::optional<Completion> ExecuteControlStatement(StatementContext& ctx, ControlDecode& decode,
-                                                         FastEngine& engine) {
-  if (decode.statement == ControlStatement::None) return std::nullopt;
-  if (ctx.commandMode()) return ctx.fail(msg::NotAllowedInSingleLineMode);
-  InterpreterState& s = ctx.state;
-  switch (decode.statement) {
-    case ControlStatement::None: return std::nullopt;
-    case ControlStatement::For: return ForLoopFast(ctx, decode, engine);
-    case ControlStatement::Next: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::AfterFalseJump);
-    case ControlStatement::JumpToPartner: return ctx.jumpTo(s.lines.blockLink(s.currentLine), EntryFlag::InSequence);
-    case ControlStatement::NextLineOnly: return ctx.nextLine();
-    case ControlStatement::If: return TestConditionFast(ctx, decode, engine);
-    case ControlStatement::ElseIf:
-    case ControlStatement::Else:
-      if (ctx.entryFlag == EntryFlag::AfterFalseJump) {
-        if (decode.statement == ControlStatement::ElseIf) return TestConditionFast(ctx, decode, engine);
-        return ctx.nextLine();  // ELSE entered by a false condition
-      }
-      return ctx.jumpTo(decode.skipTarget, EntryFlag::InSequence);
-    case ControlStatement::DoWhile:
-    case ControlStatement::DoUntil:
-    case ControlStatement::LoopWhile:
-    case ControlStatement::LoopUntil: return ConditionalLoopFast(ctx, decode, engine);
-  }
-  return std::nullopt;
-}
 
 }  // namespace morvane
