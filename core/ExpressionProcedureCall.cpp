@@ -77,23 +77,27 @@ bool variableExists(InterpreterState& state, Position p) {
   return answer != msg::NoVariable;
 }
 
-// Each argument written as a bare variable name receives the final value of
-// its parameter from argument slot j.
-bool copyArgumentsBack(Evaluation& ev, std::span<const Position> argumentPositions) {
+// An argument written as a bare variable name receives the final value of
+// its parameter from argument slot j, when a variable of the name exists.
+bool copyArgumentBack(Evaluation& ev, std::size_t j, Position p) {
   InterpreterState& state = ev.state;
-  const int argumentCount = static_cast<int>(argumentPositions.size());
-  for (int j = 1; j <= argumentCount; ++j) {
-    const Position p = argumentPositions[static_cast<std::size_t>(j - 1)];
-    if (!isBareVariableName(state.programChars, p) || !variableExists(state, p)) continue;
-    std::array<Value, 4> indexList;
-    indexList[0] = state.argValues[static_cast<std::size_t>(j)];
-    AssignVariable(p, state.programChars, IndexList(indexList), 0, state.message,
-                   state.localTable, state.services.globalTable(), ev.variableValue,
-                   ev.currentName);
-    if (!state.message.empty()) return false;
-  }
-  return true;
+  if (!variableExists(state, p)) return true;
+  std::array<Value, 4> indexList;
+  indexList[0] = state.argValues[j];
+  AssignVariable(p, state.programChars, IndexList(indexList), 0, state.message, state.localTable,
+                 state.services.globalTable(), ev.variableValue, ev.currentName);
+  return state.message.empty();
 }
+
+// The statement executor of the services runs the level.
+class ExecutorLevel final : public ProcedureLevelRunner {
+ public:
+  explicit ExecutorLevel(EngineServices& services) : m_services(services) {}
+  void runLevel(InterpreterState& level) override { m_services.executeStatement(level); }
+
+ private:
+  EngineServices& m_services;
+};
 
 // The procedure's own table for as long as the call lasts: the calling
 // level's reusable table, emptied when the call ends (whatever it held, its
@@ -136,10 +140,22 @@ ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& 
   return ProcedureHeader{};
 }
 
-bool CallProcedure(Evaluation& ev, const ProcedureHeader& header,
-                   std::span<const Position> argumentPositions) {
+std::vector<std::int32_t> BareArguments(const ProgramChars& chars, std::span<const Position> argumentPositions) {
+  std::vector<std::int32_t> bare;
+  for (std::size_t k = 0; k < argumentPositions.size(); ++k) {
+    if (isBareVariableName(chars, argumentPositions[k])) bare.push_back(static_cast<std::int32_t>(k + 1));
+  }
+  return bare;
+}
+
+namespace {
+
+// The steps of a call; `copyBack` gives the arguments passed by reference
+// their final values.
+template <typename CopyBack>
+bool callProcedure(Evaluation& ev, const ProcedureHeader& header, std::int32_t argumentCount,
+                   ProcedureLevelRunner& runner, CopyBack copyBack) {
   InterpreterState& state = ev.state;
-  const auto argumentCount = static_cast<std::int32_t>(argumentPositions.size());
 
   // 1. A runaway recursion ends here rather than overflowing the stack.
   const ExpressionWorkspaces::CallGuard guard(state.services.expressionWorkspaces());
@@ -163,11 +179,11 @@ bool CallProcedure(Evaluation& ev, const ProcedureHeader& header,
                          state.message,      state.resultValue, table,
                          state.argValues,    argCount,      state.windowIndex,
                          state.services};
-  state.services.executeStatement(level);
+  runner.runLevel(level);
   if (!state.message.empty()) return false;
 
   // 5. Arguments passed by reference take their final values back.
-  if (!copyArgumentsBack(ev, argumentPositions)) return false;
+  if (!copyBack()) return false;
 
   // 6. The result is in slot 0; a procedure that left neither a number nor a
   //    string there has no value to give.
@@ -178,6 +194,30 @@ bool CallProcedure(Evaluation& ev, const ProcedureHeader& header,
   }
   state.resultValue = result;
   return true;
+}
+
+}  // namespace
+
+bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, std::span<const Position> argumentPositions) {
+  ExecutorLevel executor(ev.state.services);
+  return callProcedure(ev, header, static_cast<std::int32_t>(argumentPositions.size()), executor, [&] {
+    for (std::size_t k = 0; k < argumentPositions.size(); ++k) {
+      const Position p = argumentPositions[k];
+      if (isBareVariableName(ev.state.programChars, p) && !copyArgumentBack(ev, k + 1, p)) return false;
+    }
+    return true;
+  });
+}
+
+bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, const ProcedureCallSite& site,
+                   ProcedureLevelRunner& runner) {
+  return callProcedure(ev, header, static_cast<std::int32_t>(site.argumentPositions.size()), runner, [&] {
+    for (const std::int32_t j : site.bareArguments) {
+      const auto k = static_cast<std::size_t>(j);
+      if (!copyArgumentBack(ev, k, site.argumentPositions[k - 1])) return false;
+    }
+    return true;
+  });
 }
 
 }  // namespace morvane

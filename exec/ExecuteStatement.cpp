@@ -110,6 +110,17 @@ class AcceleratedLevel {
   AcceleratedLevel(const AcceleratedLevel&) = delete;
   AcceleratedLevel& operator=(const AcceleratedLevel&) = delete;
 
+ private:
+  StatementContext& m_ctx;
+  StatementAccelerator* m_fast;
+};
+
+// Reads and dispatches a line through the accelerator where the level has
+// one, through the literal reading and sections otherwise.
+class LevelDispatch {
+ public:
+  explicit LevelDispatch(StatementContext& ctx) : m_ctx(ctx), m_fast(ctx.workspace.accelerator()) {}
+
   StatementKind readLine() { return m_ctx.accelerated ? m_fast->readLine(m_ctx) : ReadStatementLine(m_ctx); }
   Completion dispatch(StatementKind kind) {
     if (m_ctx.accelerated) {
@@ -150,13 +161,15 @@ void highlightLine(StatementContext& ctx) {
 
 }  // namespace
 
-void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
-  Document& document = workspace.document(state.windowIndex);
-  StatementContext ctx{state, workspace, document};
-  ctx.entryFlag = EntryFlag::AtEntry;
-  ++document.activeRuns;
-  AcceleratedLevel level(ctx);
-  const LevelWatch watch(ctx);
+namespace {
+
+// The line loop of a level whose context is set up: runs its lines from
+// ctx.state.currentLine on until the level ends.
+void RunLines(StatementContext& ctx) {
+  InterpreterState& state = ctx.state;
+  Workspace& workspace = ctx.workspace;
+  Document& document = ctx.document;
+  LevelDispatch level(ctx);
 
   for (;;) {
     // 1. Read the line; the window's observer sees it before it runs.
@@ -211,8 +224,27 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
     if (completion == Completion::ErrorExit) decorateError(ctx);
     break;
   }
+}
 
+}  // namespace
+
+void ExecuteStatement(InterpreterState& state, Workspace& workspace) {
+  Document& document = workspace.document(state.windowIndex);
+  StatementContext ctx{state, workspace, document};
+  ctx.entryFlag = EntryFlag::AtEntry;
+  ++document.activeRuns;
+  const AcceleratedLevel level(ctx);
+  const LevelWatch watch(ctx);
+  RunLines(ctx);
   --document.activeRuns;
+}
+
+void FinishLevel(StatementContext& ctx, Completion done) {
+  if (done == Completion::NextLine) {
+    RunLines(ctx);
+  } else if (done == Completion::ErrorExit) {
+    decorateError(ctx);
+  }
 }
 
 }  // namespace morvane

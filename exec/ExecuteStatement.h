@@ -14,6 +14,12 @@ struct StatementContext;
 
 void ExecuteStatement(InterpreterState& state, Workspace& workspace);
 
+// Ends a level that its caller set up as ExecuteStatement does and whose
+// first lines the accelerator ran, `done` being how the last of them
+// completed: a line still to run goes to the line loop, an error is
+// decorated as the line loop decorates it.
+void FinishLevel(StatementContext& ctx, Completion done);
+
 // Reads the current line of ctx.state as the line loop does (step 1): the
 // keyword (with "DRAW COORDINATES" as "DRAWCOORDINATES"), its end, the last
 // significant position and the start of the arguments; answers the

@@ -89,6 +89,7 @@ CompiledExpression::Compiled CompiledExpression::compile(
       name.variable.bind(chars, name.position);
       name.builtin = FindBuiltinFunction(chars, name.position);
       name.procedure = FindProcedureHeader(chars, state.lines, name.position, ev.workspace.keyword);
+      if (name.procedure.line != 0) name.bareArguments = BareArguments(chars, name.argumentPositions);
       name.expectedClass = cls::Number;
       bool known = false;
       for (const auto& [position, c] : expectedClasses) {
@@ -183,7 +184,7 @@ void CompiledExpression::settle(Evaluation& ev, LastRead& last) {
 }
 
 void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
-                                std::pair<Position, char>& surprise) {
+                                std::pair<Position, char>& surprise, ProcedureLevelRunner& procedureLevels) {
   InterpreterState& state = ev.state;
   std::string& message = state.message;
   Value* const slots = slotValues.data();
@@ -240,7 +241,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
             }
           } else {
             Value resolved;
-            if (!resolveOtherwise(ev, name, resolved)) return;
+            if (!resolveOtherwise(ev, name, resolved, procedureLevels)) return;
             result = std::move(resolved);
           }
         }
@@ -281,12 +282,14 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
   }
 }
 
-bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value& result) {
+bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value& result,
+                                          ProcedureLevelRunner& procedureLevels) {
   InterpreterState& state = ev.state;
   // Neither a variable nor a built-in function: the procedure of the name.
   if (name.procedure.line != 0) {
     name.variable.writeName(ev.currentName);
-    if (!CallProcedure(ev, name.procedure, name.argumentPositions)) return false;
+    const ProcedureCallSite site{name.argumentPositions, name.bareArguments};
+    if (!CallProcedure(ev, name.procedure, site, procedureLevels)) return false;
     result = state.resultValue;
     return true;
   }

@@ -59,8 +59,10 @@ class CompiledExpression {
   // Replays the evaluation; slots must have room for slotCount() values.
   // Afterwards the evaluation's message is "" or its error, as
   // ReduceAndFinishExpression would have left it. A name whose value had
-  // another class than expected is recorded in `surprise`.
-  void replay(Evaluation& evaluation, std::vector<Value>& slots, std::pair<Position, char>& surprise);
+  // another class than expected is recorded in `surprise`. A procedure the
+  // expression calls runs its level through `procedureLevels`.
+  void replay(Evaluation& evaluation, std::vector<Value>& slots, std::pair<Position, char>& surprise,
+              ProcedureLevelRunner& procedureLevels);
 
   int slotCount() const { return m_tokenCount + 1; }
 
@@ -110,6 +112,7 @@ class CompiledExpression {
     int argumentCount = 0;
     std::vector<Slot> argumentSlots;
     std::vector<Position> argumentPositions;
+    std::vector<std::int32_t> bareArguments;  // those written as bare variable names
     Position position = 0;
     VariableReference variable;
     int builtin = -1;            // the built-in function of the name, if any
@@ -165,7 +168,7 @@ class CompiledExpression {
   };
   static void settle(Evaluation& ev, LastRead& last);
 
-  bool resolveOtherwise(Evaluation& ev, NameStep& name, Value& result);
+  bool resolveOtherwise(Evaluation& ev, NameStep& name, Value& result, ProcedureLevelRunner& procedureLevels);
   void handOver(Evaluation& ev, const NameStep& name, std::vector<Value>& slots, char actual);
   void finishGet(Evaluation& ev, std::vector<Value>& slots);
   void finishSet(Evaluation& ev, std::vector<Value>& slots);

@@ -45,6 +45,11 @@ class FastEngine final : public StatementAccelerator {
     return evaluateKeptOtherwise(ctx, kept, from, to, mode, NumbersTried::No);
   }
 
+  // Runs the level of a procedure that an expression of the level `caller`
+  // calls, as the statement executor runs a level, with what the caller's
+  // level already knows: its window and its program (FastCalls.cpp).
+  void runProcedureLevel(StatementContext& caller, InterpreterState& level);
+
   // The programs levels run now (for tests: none once every run has ended).
   std::size_t programCount() const { return m_programs.size(); }
 
@@ -94,6 +99,18 @@ class FastEngine final : public StatementAccelerator {
   std::vector<std::unique_ptr<AcceleratedProgram>> m_programs;
   // The replay's values, one array per nesting level of evaluations.
   std::vector<std::unique_ptr<std::vector<Value>>> m_slots;
+};
+
+// The procedures an expression of the level `caller` calls run their levels
+// in the engine.
+class CallingLevel final : public ProcedureLevelRunner {
+ public:
+  CallingLevel(FastEngine& engine, StatementContext& caller) : m_engine(engine), m_caller(caller) {}
+  void runLevel(InterpreterState& level) override { m_engine.runProcedureLevel(m_caller, level); }
+
+ private:
+  FastEngine& m_engine;
+  StatementContext& m_caller;
 };
 
 }  // namespace morvane
