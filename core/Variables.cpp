@@ -272,8 +272,18 @@ char DeclaredStorageType(std::string_view typeWord, char suffix) {
   return suffix == NoSuffix || suffix == wanted ? wanted : NoSuffix;
 }
 
-bool AddScalarVariable(VariableTable& table, std::string_view name, char suffix, const Value& initial) {
-  return AddVariable(table, name, suffix, Indices{0, 0, 0}, 1, initial);
+bool AddScalarVariable(VariableTable& table, const VariableRecord& model, const Value& initial) {
+  const std::size_t oldValueCount = table.values.size();
+  try {
+    table.values.push_back(initial);
+    table.records.push_back(model);
+  } catch (const std::bad_alloc&) {
+    table.values.resize(oldValueCount);
+    return false;
+  }
+  table.records.back().firstSlot = oldValueCount - 1;
+  ++table.generation;
+  return true;
 }
 
 StoreOutcome StoreByRecordTypeOtherwise(char suffix, const Value& value, Value& element) {

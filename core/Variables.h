@@ -41,8 +41,10 @@ char DeclaredStorageType(std::string_view typeWord, char suffix);
 
 // Adds a scalar at the end of a table, as DeclareVariable does once it has
 // checked the name, the type and the initial value and found no variable of
-// the name in the table. False, the table as it was, when memory runs out.
-bool AddScalarVariable(VariableTable& table, std::string_view name, char suffix, const Value& initial);
+// the name in the table: a copy of `model`, a scalar's record (its bounds 0)
+// whose block is placed here. False, the table as it was, when memory runs
+// out.
+bool AddScalarVariable(VariableTable& table, const VariableRecord& model, const Value& initial);
 
 // Stores a value into an element of an existing variable by the record's
 // storage type ('#', '&' or '$') and the value's kind, as AssignVariable

@@ -65,8 +65,9 @@ LevelWatch::LevelWatch(StatementContext& ctx) : m_ctx(ctx) {
 }
 
 LevelWatch::~LevelWatch() {
-  if (m_ctx.state.message == msg::Deleted) return;
-  if (RunObserver* observer = observerOf(m_ctx.document)) observer->levelLeft(LevelView(m_ctx));
+  RunObserver* observer = observerOf(m_ctx.document);
+  if (observer == nullptr || m_ctx.state.message == msg::Deleted) return;
+  observer->levelLeft(LevelView(m_ctx));
 }
 
 }  // namespace morvane

@@ -31,9 +31,9 @@ bool addVariable(const ProgramChars& chars, Position position, std::string_view 
   const char storage = DeclaredStorageType(typeWord, reference.suffix());
   if (storage == ' ') return false;
   for (const HeaderVariable& declared : variables) {
-    if (declared.name == name) return false;
+    if (declared.record.name == name) return false;
   }
-  variables.push_back(HeaderVariable{position, name, NameKey(name), storage});
+  variables.push_back(HeaderVariable{position, VariableRecord{name, storage}});
   return true;
 }
 
@@ -89,7 +89,7 @@ bool isUsualEntry(const StatementContext& ctx, const HeaderDecode& decode) {
   if (ctx.entryFlag != EntryFlag::AtEntry || s.argCount != decode.parameterCount()) return false;
   if (s.localTable.recordCount() != 0 || s.argValues.size() <= decode.variables.size()) return false;
   for (std::size_t i = 1; i < decode.variables.size(); ++i) {
-    if (!accepts(decode.variables[i].storage, s.argValues[i])) return false;
+    if (!accepts(decode.variables[i].record.suffix, s.argValues[i])) return false;
   }
   return true;
 }
@@ -111,8 +111,8 @@ bool nameStandsAt(const ProgramChars& chars, Position position, const std::strin
 bool holdsDeclared(const ProgramChars& chars, Position position, const HeaderDecode* header, std::size_t slot,
                    const VariableRecord& record) {
   if (header != nullptr && slot < header->variables.size() && header->variables[slot].position == position) {
-    const HeaderVariable& declared = header->variables[slot];
-    return declared.key != 0 ? record.nameKey == declared.key : record.name == declared.name;
+    const VariableRecord& declared = header->variables[slot].record;
+    return declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
   }
   return nameStandsAt(chars, position, record.name);
 }
@@ -140,15 +140,15 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
     ctx.namePositions[i] = variable.position;
     // The result starts as 0 or ""; a parameter as its argument (0 or ""
     // when the argument list holds none).
+    const VariableRecord& record = variable.record;
     const bool given = i > 0 && !s.argValues[i].isEmpty();
-    if (!AddScalarVariable(s.localTable, variable.name, variable.storage,
-                           given ? s.argValues[i] : startValue(variable.storage))) {
-      ctx.currentName = variable.name;
-      return ctx.fail(msg::UnableToDimension(variable.name));
+    if (!AddScalarVariable(s.localTable, record, given ? s.argValues[i] : startValue(record.suffix))) {
+      ctx.currentName = record.name;
+      return ctx.fail(msg::UnableToDimension(record.name));
     }
   }
   // The name the last declaration read.
-  VariableReference::CopyName(decode.variables.back().name, ctx.currentName);
+  VariableReference::CopyName(decode.variables.back().record.name, ctx.currentName);
   ctx.boundHeader = &decode;
   return ctx.nextLine();
 }

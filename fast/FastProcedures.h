@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/VariableTable.h"
 #include "exec/StatementContext.h"
 #include "prepare/ProgramChars.h"
 
@@ -19,9 +20,9 @@ namespace morvane {
 // One variable a header declares: the result (first) or a parameter.
 struct HeaderVariable {
   Position position = 0;  // where its name stands
-  std::string name;       // as the store reads it
-  std::uint64_t key = 0;  // the name packed (NameKey), 0 when it is too long
-  char storage = '#';     // the record's storage type once declared
+  // The record its declaration adds: the name as the store reads it (also
+  // packed), the storage type the declaration gives, no bounds.
+  VariableRecord record;
 };
 
 // A procedure header line, read once.

@@ -158,8 +158,8 @@ TEST(StoreByRecordType, LongShortcutAgreesWithTheGeneralRule) {
 // the blocks before it, so that a later declaration or lookup finds both.
 TEST_F(VariableStore, AddedScalarsFollowTheBlocksBeforeThem) {
   ASSERT_EQ(declare("a(2)", "LOCAL_DIM", {num(2)}), "");
-  ASSERT_TRUE(AddScalarVariable(local, "K", '&', num(2.5)));
-  ASSERT_TRUE(AddScalarVariable(local, "T", '$', str("x")));
+  ASSERT_TRUE(AddScalarVariable(local, VariableRecord{"K", '&'}, num(2.5)));
+  ASSERT_TRUE(AddScalarVariable(local, VariableRecord{"T", '$'}, str("x")));
   EXPECT_EQ(local.records[2].firstSlot, 3u);
   EXPECT_EQ(local.records[3].firstSlot, 4u);
   EXPECT_EQ(lookup("k"), "");
