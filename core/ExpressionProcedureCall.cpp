@@ -54,15 +54,17 @@ bool sameName(const ProgramChars& chars, Position a, Position b) {
 // The characters that may follow a variable's name as its suffix.
 bool isSuffixChar(char c) { return c == '#' || c == '!' || c == '%' || c == '&' || c == '$'; }
 
-// An argument written as a bare variable name: a letter, name characters, an
-// optional suffix, then (blanks aside) "," or ")".
-bool isBareVariableName(const ProgramChars& chars, Position p) {
+}  // namespace
+
+bool IsBareVariableName(const ProgramChars& chars, Position p) {
   if (!isLetterAtoZ(chars.upperAt(p))) return false;
   while (isNameChar(chars.upperAt(p))) ++p;
   if (isSuffixChar(chars.at(p))) ++p;
   while (isBlank(chars.at(p)) && chars.at(p) != CR) ++p;
   return chars.at(p) == ',' || chars.at(p) == ')';
 }
+
+namespace {
 
 // Whether a variable of the name at p exists in the caller's tables. A bare
 // name that is a built-in function or a procedure is no variable, and must
@@ -77,26 +79,22 @@ bool variableExists(InterpreterState& state, Position p) {
   return answer != msg::NoVariable;
 }
 
-// An argument written as a bare variable name receives the final value of
-// its parameter from argument slot j, when a variable of the name exists.
-bool copyArgumentBack(Evaluation& ev, std::size_t j, Position p) {
-  InterpreterState& state = ev.state;
-  if (!variableExists(state, p)) return true;
-  std::array<Value, 4> indexList;
-  indexList[0] = state.argValues[j];
-  AssignVariable(p, state.programChars, IndexList(indexList), 0, state.message, state.localTable,
-                 state.services.globalTable(), ev.variableValue, ev.currentName);
-  return state.message.empty();
-}
-
-// The statement executor of the services runs the level.
-class ExecutorLevel final : public ProcedureLevelRunner {
+// The literal steps: the statement executor of the services runs the level,
+// and each argument is looked at for a bare variable name on every call.
+class LiteralCallSteps final : public ProcedureCallSteps {
  public:
-  explicit ExecutorLevel(EngineServices& services) : m_services(services) {}
-  void runLevel(InterpreterState& level) override { m_services.executeStatement(level); }
+  explicit LiteralCallSteps(std::span<const Position> argumentPositions) : m_argumentPositions(argumentPositions) {}
+  void runLevel(InterpreterState& level) override { level.services.executeStatement(level); }
+  bool copyArgumentsBack(Evaluation& ev) override {
+    for (std::size_t k = 0; k < m_argumentPositions.size(); ++k) {
+      const Position p = m_argumentPositions[k];
+      if (IsBareVariableName(ev.state.programChars, p) && !CopyArgumentBack(ev, k + 1, p)) return false;
+    }
+    return true;
+  }
 
  private:
-  EngineServices& m_services;
+  std::span<const Position> m_argumentPositions;
 };
 
 // The procedure's own table for as long as the call lasts: the calling
@@ -140,21 +138,18 @@ ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& 
   return ProcedureHeader{};
 }
 
-std::vector<std::int32_t> BareArguments(const ProgramChars& chars, std::span<const Position> argumentPositions) {
-  std::vector<std::int32_t> bare;
-  for (std::size_t k = 0; k < argumentPositions.size(); ++k) {
-    if (isBareVariableName(chars, argumentPositions[k])) bare.push_back(static_cast<std::int32_t>(k + 1));
-  }
-  return bare;
+bool CopyArgumentBack(Evaluation& ev, std::size_t j, Position p) {
+  InterpreterState& state = ev.state;
+  if (!variableExists(state, p)) return true;
+  std::array<Value, 4> indexList;
+  indexList[0] = state.argValues[j];
+  AssignVariable(p, state.programChars, IndexList(indexList), 0, state.message, state.localTable,
+                 state.services.globalTable(), ev.variableValue, ev.currentName);
+  return state.message.empty();
 }
 
-namespace {
-
-// The steps of a call; `copyBack` gives the arguments passed by reference
-// their final values.
-template <typename CopyBack>
-bool callProcedure(Evaluation& ev, const ProcedureHeader& header, std::int32_t argumentCount,
-                   ProcedureLevelRunner& runner, CopyBack copyBack) {
+bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, std::int32_t argumentCount,
+                   ProcedureCallSteps& steps) {
   InterpreterState& state = ev.state;
 
   // 1. A runaway recursion ends here rather than overflowing the stack.
@@ -179,11 +174,11 @@ bool callProcedure(Evaluation& ev, const ProcedureHeader& header, std::int32_t a
                          state.message,      state.resultValue, table,
                          state.argValues,    argCount,      state.windowIndex,
                          state.services};
-  runner.runLevel(level);
+  steps.runLevel(level);
   if (!state.message.empty()) return false;
 
   // 5. Arguments passed by reference take their final values back.
-  if (!copyBack()) return false;
+  if (!steps.copyArgumentsBack(ev)) return false;
 
   // 6. The result is in slot 0; a procedure that left neither a number nor a
   //    string there has no value to give.
@@ -196,28 +191,9 @@ bool callProcedure(Evaluation& ev, const ProcedureHeader& header, std::int32_t a
   return true;
 }
 
-}  // namespace
-
 bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, std::span<const Position> argumentPositions) {
-  ExecutorLevel executor(ev.state.services);
-  return callProcedure(ev, header, static_cast<std::int32_t>(argumentPositions.size()), executor, [&] {
-    for (std::size_t k = 0; k < argumentPositions.size(); ++k) {
-      const Position p = argumentPositions[k];
-      if (isBareVariableName(ev.state.programChars, p) && !copyArgumentBack(ev, k + 1, p)) return false;
-    }
-    return true;
-  });
-}
-
-bool CallProcedure(Evaluation& ev, const ProcedureHeader& header, const ProcedureCallSite& site,
-                   ProcedureLevelRunner& runner) {
-  return callProcedure(ev, header, static_cast<std::int32_t>(site.argumentPositions.size()), runner, [&] {
-    for (const std::int32_t j : site.bareArguments) {
-      const auto k = static_cast<std::size_t>(j);
-      if (!copyArgumentBack(ev, k, site.argumentPositions[k - 1])) return false;
-    }
-    return true;
-  });
+  LiteralCallSteps steps(argumentPositions);
+  return CallProcedure(ev, header, static_cast<std::int32_t>(argumentPositions.size()), steps);
 }
 
 }  // namespace morvane

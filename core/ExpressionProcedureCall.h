@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "core/ExpressionEvaluation.h"
 #include "prepare/LineTable.h"
@@ -42,31 +41,33 @@ ProcedureHeader FindProcedureHeader(const ProgramChars& chars, const LineTable& 
 bool CallProcedure(Evaluation& evaluation, const ProcedureHeader& header,
                    std::span<const Position> argumentPositions);
 
-// Runs the nested level of a called procedure in place of the statement
-// executor the services offer: a faster engine that runs the same lines
-// with the same effects.
-class ProcedureLevelRunner {
+// The two steps of a call that a faster engine may take its own way, with
+// the same effects: running the procedure's nested level (the statement
+// executor of the services runs it otherwise), and giving every argument
+// written as a bare variable name its parameter's final value.
+class ProcedureCallSteps {
  public:
   virtual void runLevel(InterpreterState& level) = 0;
+  // False when a copy ended with a message.
+  virtual bool copyArgumentsBack(Evaluation& evaluation) = 0;
 
  protected:
-  ~ProcedureLevelRunner() = default;
+  ~ProcedureCallSteps() = default;
 };
 
-// A call as an expression that keeps its steps knows it: where each
-// argument's text begins, and which arguments (numbered from 1, in
-// ascending order) are written as bare variable names.
-struct ProcedureCallSite {
-  std::span<const Position> argumentPositions;
-  std::span<const std::int32_t> bareArguments;
-};
+// CallProcedure for a call of `argumentCount` arguments whose level and
+// copying back `steps` take.
+bool CallProcedure(Evaluation& evaluation, const ProcedureHeader& header, std::int32_t argumentCount,
+                   ProcedureCallSteps& steps);
 
-// The arguments, numbered from 1, written as bare variable names.
-std::vector<std::int32_t> BareArguments(const ProgramChars& chars, std::span<const Position> argumentPositions);
+// Whether the argument whose text begins at `position` is written as a
+// bare variable name: a letter, name characters, an optional suffix, then
+// (blanks aside) "," or ")".
+bool IsBareVariableName(const ProgramChars& chars, Position position);
 
-// CallProcedure for a call site whose bare arguments are known, its level
-// run by `runner`.
-bool CallProcedure(Evaluation& evaluation, const ProcedureHeader& header, const ProcedureCallSite& site,
-                   ProcedureLevelRunner& runner);
+// The copying back of one argument written as a bare variable name (its
+// text at `position`): when a variable of the name exists, it receives the
+// value of argument slot j. False when the store gave a message.
+bool CopyArgumentBack(Evaluation& evaluation, std::size_t j, Position position);
 
 }  // namespace morvane

@@ -89,7 +89,7 @@ CompiledExpression::Compiled CompiledExpression::compile(
       name.variable.bind(chars, name.position);
       name.builtin = FindBuiltinFunction(chars, name.position);
       name.procedure = FindProcedureHeader(chars, state.lines, name.position, ev.workspace.keyword);
-      if (name.procedure.line != 0) name.bareArguments = BareArguments(chars, name.argumentPositions);
+      if (name.procedure.line != 0) name.bareArguments = FindBareArguments(chars, name.argumentPositions);
       name.expectedClass = cls::Number;
       bool known = false;
       for (const auto& [position, c] : expectedClasses) {
@@ -184,7 +184,7 @@ void CompiledExpression::settle(Evaluation& ev, LastRead& last) {
 }
 
 void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
-                                std::pair<Position, char>& surprise, ProcedureLevelRunner& procedureLevels) {
+                                std::pair<Position, char>& surprise, CallingLevel& calling) {
   InterpreterState& state = ev.state;
   std::string& message = state.message;
   Value* const slots = slotValues.data();
@@ -241,7 +241,7 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
             }
           } else {
             Value resolved;
-            if (!resolveOtherwise(ev, name, resolved, procedureLevels)) return;
+            if (!resolveOtherwise(ev, name, resolved, calling)) return;
             result = std::move(resolved);
           }
         }
@@ -282,14 +282,12 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
   }
 }
 
-bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value& result,
-                                          ProcedureLevelRunner& procedureLevels) {
+bool CompiledExpression::resolveOtherwise(Evaluation& ev, NameStep& name, Value& result, CallingLevel& calling) {
   InterpreterState& state = ev.state;
   // Neither a variable nor a built-in function: the procedure of the name.
   if (name.procedure.line != 0) {
     name.variable.writeName(ev.currentName);
-    const ProcedureCallSite site{name.argumentPositions, name.bareArguments};
-    if (!CallProcedure(ev, name.procedure, site, procedureLevels)) return false;
+    if (!calling.call(ev, name.procedure, name.argumentCount, name.bareArguments)) return false;
     result = state.resultValue;
     return true;
   }

@@ -29,6 +29,7 @@
 #include "core/ExpressionEvaluation.h"
 #include "core/ExpressionProcedureCall.h"
 #include "core/ExpressionReducer.h"
+#include "fast/FastCalls.h"
 #include "fast/NumberSlot.h"
 #include "fast/VariableReference.h"
 
@@ -60,9 +61,9 @@ class CompiledExpression {
   // Afterwards the evaluation's message is "" or its error, as
   // ReduceAndFinishExpression would have left it. A name whose value had
   // another class than expected is recorded in `surprise`. A procedure the
-  // expression calls runs its level through `procedureLevels`.
+  // expression calls is called on behalf of `calling`.
   void replay(Evaluation& evaluation, std::vector<Value>& slots, std::pair<Position, char>& surprise,
-              ProcedureLevelRunner& procedureLevels);
+              CallingLevel& calling);
 
   int slotCount() const { return m_tokenCount + 1; }
 
@@ -112,7 +113,7 @@ class CompiledExpression {
     int argumentCount = 0;
     std::vector<Slot> argumentSlots;
     std::vector<Position> argumentPositions;
-    std::vector<std::int32_t> bareArguments;  // those written as bare variable names
+    std::vector<BareArgument> bareArguments;  // of a procedure
     Position position = 0;
     VariableReference variable;
     int builtin = -1;            // the built-in function of the name, if any
@@ -168,7 +169,7 @@ class CompiledExpression {
   };
   static void settle(Evaluation& ev, LastRead& last);
 
-  bool resolveOtherwise(Evaluation& ev, NameStep& name, Value& result, ProcedureLevelRunner& procedureLevels);
+  bool resolveOtherwise(Evaluation& ev, NameStep& name, Value& result, CallingLevel& calling);
   void handOver(Evaluation& ev, const NameStep& name, std::vector<Value>& slots, char actual);
   void finishGet(Evaluation& ev, std::vector<Value>& slots);
   void finishSet(Evaluation& ev, std::vector<Value>& slots);

@@ -1,9 +1,9 @@
-// A procedure's level, called from an expression the engine replays: set up
-// as the statement executor sets up a level, from what the calling level
-// already knows, and run by the engine's own line loop as far as it goes.
+#include "fast/FastCalls.h"
 
 #include <exception>
 
+#include "core/EngineServices.h"
+#include "core/Variables.h"
 #include "exec/ExecuteStatement.h"
 #include "exec/RunObserver.h"
 #include "fast/FastEngine.h"
@@ -32,7 +32,64 @@ class ProgramLevel {
   StatementContext& m_ctx;
 };
 
+// The steps of a call from a replayed expression.
+class ReplayedCall final : public ProcedureCallSteps {
+ public:
+  ReplayedCall(FastEngine& engine, StatementContext& caller, std::span<BareArgument> bareArguments)
+      : m_engine(engine), m_caller(caller), m_bareArguments(bareArguments) {}
+
+  void runLevel(InterpreterState& level) override { m_engine.runProcedureLevel(m_caller, level); }
+
+  bool copyArgumentsBack(Evaluation& ev) override {
+    for (BareArgument& argument : m_bareArguments) {
+      if (!copyBack(ev, argument)) return false;
+    }
+    return true;
+  }
+
+ private:
+  // The usual case: the variable exists, its suffix fits, and its storage
+  // type takes the value; the store then writes its name as the current
+  // name and nothing else. Every other case (no such variable, a value it
+  // refuses) is the literal copying's, which looks again and gives the
+  // message.
+  static bool copyBack(Evaluation& ev, BareArgument& argument) {
+    InterpreterState& state = ev.state;
+    VariableReference& variable = argument.variable;
+    const VariableReference::Found found = variable.element(state.localTable, state.services.globalTable(), {});
+    if (found.element != nullptr && (variable.suffix() == ' ' || variable.suffix() == found.record->suffix) &&
+        StoreByRecordType(found.record->suffix, state.argValues[argument.slot], *found.element) ==
+            StoreOutcome::Stored) {
+      variable.writeName(ev.currentName);
+      return true;
+    }
+    return CopyArgumentBack(ev, argument.slot, argument.position);
+  }
+
+  FastEngine& m_engine;
+  StatementContext& m_caller;
+  std::span<BareArgument> m_bareArguments;
+};
+
 }  // namespace
+
+std::vector<BareArgument> FindBareArguments(const ProgramChars& chars, std::span<const Position> argumentPositions) {
+  std::vector<BareArgument> bare;
+  for (std::size_t k = 0; k < argumentPositions.size(); ++k) {
+    const Position position = argumentPositions[k];
+    if (!IsBareVariableName(chars, position)) continue;
+    BareArgument argument{k + 1, position, VariableReference{}};
+    argument.variable.bind(chars, position);
+    bare.push_back(std::move(argument));
+  }
+  return bare;
+}
+
+bool CallingLevel::call(Evaluation& ev, const ProcedureHeader& header, std::int32_t argumentCount,
+                        std::span<BareArgument> bareArguments) {
+  ReplayedCall steps(m_engine, m_caller, bareArguments);
+  return CallProcedure(ev, header, argumentCount, steps);
+}
 
 void FastEngine::runProcedureLevel(StatementContext& caller, InterpreterState& level) {
   // The level runs in the caller's window (the level's window is the

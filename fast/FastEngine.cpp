@@ -253,8 +253,8 @@ bool FastEngine::evaluateEntry(StatementContext& ctx, ExpressionEntry& entryRef,
                                   ? *m_slots[static_cast<std::size_t>(depth - 1)]
                                   : slotsAtDepth(depth, slotCount);
   std::pair<Position, char> surprise{0, ' '};
-  CallingLevel procedureLevels(*this, ctx);
-  entry->expression.replay(ev, slots, surprise, procedureLevels);
+  CallingLevel calling(*this, ctx);
+  entry->expression.replay(ev, slots, surprise, calling);
   if (surprise.first != 0) {
     // A name gave a value of another class than expected: compile again,
     // expecting it, unless the expression keeps changing its mind.

@@ -101,16 +101,4 @@ class FastEngine final : public StatementAccelerator {
   std::vector<std::unique_ptr<std::vector<Value>>> m_slots;
 };
 
-// The procedures an expression of the level `caller` calls run their levels
-// in the engine.
-class CallingLevel final : public ProcedureLevelRunner {
- public:
-  CallingLevel(FastEngine& engine, StatementContext& caller) : m_engine(engine), m_caller(caller) {}
-  void runLevel(InterpreterState& level) override { m_engine.runProcedureLevel(m_caller, level); }
-
- private:
-  FastEngine& m_engine;
-  StatementContext& m_caller;
-};
-
 }  // namespace morvane
