@@ -19,10 +19,10 @@ enum class ValueKind { Empty, Double, Long, String };
 class Value {
  public:
   Value() = default;
-  Value(const Value& other) : m_kind(other.m_kind), m_double(other.m_double), m_long(other.m_long) {
+  Value(const Value& other) : m_kind(other.m_kind), m_long(other.m_long), m_double(other.m_double) {
     if (other.m_kind == ValueKind::String) m_text = other.m_text;
   }
-  Value(Value&& other) noexcept : m_kind(other.m_kind), m_double(other.m_double), m_long(other.m_long) {
+  Value(Value&& other) noexcept : m_kind(other.m_kind), m_long(other.m_long), m_double(other.m_double) {
     if (other.m_kind == ValueKind::String) m_text = std::move(other.m_text);
   }
   Value& operator=(const Value& other) {
@@ -114,9 +114,10 @@ class Value {
     if (m_kind == ValueKind::String) m_text.clear();
   }
 
+  // The kind and the long share one word, so that a value takes 48 bytes.
   ValueKind m_kind = ValueKind::Empty;
-  double m_double = 0;
   std::int32_t m_long = 0;
+  double m_double = 0;
   std::string m_text;  // the characters only while m_kind is String
 };
 
