@@ -169,7 +169,12 @@ bool AddVariable(VariableTable& table, std::string_view name, char suffix, const
     if (blockSize == 1) {
       table.values.push_back(initial);
     } else {
-      table.values.resize(oldValueCount + static_cast<std::size_t>(blockSize), initial);
+      // An array leaves room for the scalars usually made after it, which
+      // would otherwise move the whole array at once.
+      constexpr std::size_t ScalarRoom = 256;
+      const std::size_t needed = oldValueCount + static_cast<std::size_t>(blockSize);
+      if (needed > table.values.capacity()) table.values.reserve(needed + ScalarRoom);
+      table.values.resize(needed, initial);
     }
     table.records.push_back(VariableRecord{std::string(name), suffix,
                                            static_cast<std::int32_t>(bounds[0]),
