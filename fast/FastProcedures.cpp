@@ -1,6 +1,8 @@
 #include "fast/FastProcedures.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 
 #include "core/Messages.h"
 #include "core/Variables.h"
@@ -81,13 +83,12 @@ const Value& startValue(char storage) {
 }
 
 // Whether this entry into the header can bind on the fast path: a free run
-// entering the procedure with one argument of a fitting type per parameter,
-// into a table that holds no variable yet.
+// entering the procedure with one argument of a fitting type per parameter.
 bool isUsualEntry(const StatementContext& ctx, const HeaderDecode& decode) {
   const InterpreterState& s = ctx.state;
   if (decode.state != State::Usual || ctx.commandMode() || ctx.singleStep()) return false;
   if (ctx.entryFlag != EntryFlag::AtEntry || s.argCount != decode.parameterCount()) return false;
-  if (s.localTable.recordCount() != 0 || s.argValues.size() <= decode.variables.size()) return false;
+  if (s.argValues.size() <= decode.variables.size()) return false;
   for (std::size_t i = 1; i < decode.variables.size(); ++i) {
     if (!accepts(decode.variables[i].record.suffix, s.argValues[i])) return false;
   }
@@ -105,23 +106,69 @@ bool nameStandsAt(const ProgramChars& chars, Position position, const std::strin
   return last >= chars.size() || !isNameChar(chars.upperAt(last + 1));
 }
 
-// Whether the record is the variable whose name stands at `position`. When
-// this engine's header bound the level, the name there is the one its
-// decode read (the store holds it upper-cased), compared packed.
-bool holdsDeclared(const ProgramChars& chars, Position position, const HeaderDecode* header, std::size_t slot,
-                   const VariableRecord& record) {
-  if (header != nullptr && slot < header->variables.size() && header->variables[slot].position == position) {
-    const VariableRecord& declared = header->variables[slot].record;
-    return declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
+// Whether record k of the table carries the name of the declared record.
+bool carriesName(const VariableTable& table, std::size_t k, const VariableRecord& declared) {
+  if (k == 0 || k >= table.records.size()) return false;
+  const VariableRecord& record = table.records[k];
+  return declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
+}
+
+// The record of the table that carries the variable's name, 0 when none
+// does (names are unique within a table).
+std::size_t findDeclared(const VariableTable& table, HeaderVariable& variable) {
+  if (carriesName(table, variable.recordHint, variable.record)) return variable.recordHint;
+  for (std::size_t k = 1; k < table.records.size(); ++k) {
+    if (carriesName(table, k, variable.record)) {
+      variable.recordHint = k;
+      return k;
+    }
   }
-  return nameStandsAt(chars, position, record.name);
+  return 0;
+}
+
+// The records of the table that already carry the declared names (an
+// INLINE form's caller may hold them), 0 for a name not there. False when
+// one of them is an array: its declaration fails, which the literal section
+// reports before anything else changes.
+bool findExisting(const VariableTable& table, HeaderDecode& decode, std::span<std::size_t> existing) {
+  for (std::size_t i = 0; i < decode.variables.size(); ++i) {
+    existing[i] = table.recordCount() == 0 ? 0 : findDeclared(table, decode.variables[i]);
+    if (existing[i] == 0) continue;
+    const VariableRecord& found = table.records[existing[i]];
+    if (found.bound1 != 0 || found.bound2 != 0 || found.bound3 != 0) return false;
+  }
+  return true;
+}
+
+// The record the variable whose name stands at `position` has in the
+// table, when it is quickly found: the record after the one before it (a
+// header that declared into an empty table left them so) or, when this
+// engine's header bound the level, where the header found or put the name.
+// nullptr otherwise.
+const VariableRecord* declaredRecord(const ProgramChars& chars, Position position, const HeaderDecode* header,
+                                     std::size_t slot, const VariableTable& table) {
+  const std::size_t next = slot + 1;
+  if (header != nullptr && slot < header->variables.size() && header->variables[slot].position == position) {
+    // The name there is the one the header's decode read (the store holds
+    // it upper-cased), compared packed.
+    const HeaderVariable& declared = header->variables[slot];
+    if (carriesName(table, next, declared.record)) return &table.records[next];
+    if (carriesName(table, declared.recordHint, declared.record)) return &table.records[declared.recordHint];
+    return nullptr;
+  }
+  if (next < table.records.size() && nameStandsAt(chars, position, table.records[next].name)) {
+    return &table.records[next];
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   InterpreterState& s = ctx.state;
-  if (!isUsualEntry(ctx, decode)) {
+  VariableTable& table = s.localTable;
+  std::array<std::size_t, MaxParameters + 1> existing;
+  if (!isUsualEntry(ctx, decode) || !findExisting(table, decode, existing)) {
     // The literal section; once it has bound a level, every name of the
     // header stands upper-cased in the store, as the store reads it.
     ctx.boundHeader = nullptr;
@@ -132,20 +179,30 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
     return completion;
   }
   // The same steps: the parameter count, then the result and the parameters
-  // declared in order, each a new scalar of the local table.
+  // declared in order, each a scalar of the local table: a new one, or the
+  // one of the name made again with the declared type, as a declaration
+  // re-initialises a variable of the same shape.
   ctx.parameterCount = s.argCount;
   s.message.clear();
   for (std::size_t i = 0; i < decode.variables.size(); ++i) {
-    const HeaderVariable& variable = decode.variables[i];
+    HeaderVariable& variable = decode.variables[i];
     ctx.namePositions[i] = variable.position;
     // The result starts as 0 or ""; a parameter as its argument (0 or ""
     // when the argument list holds none).
     const VariableRecord& record = variable.record;
     const bool given = i > 0 && !s.argValues[i].isEmpty();
-    if (!AddScalarVariable(s.localTable, record, given ? s.argValues[i] : startValue(record.suffix))) {
+    const Value& initial = given ? s.argValues[i] : startValue(record.suffix);
+    if (existing[i] != 0) {
+      VariableRecord& found = table.records[existing[i]];
+      found.suffix = record.suffix;
+      table.values[found.firstSlot + 1] = initial;
+      continue;
+    }
+    if (!AddScalarVariable(table, record, initial)) {
       ctx.currentName = record.name;
       return ctx.fail(msg::UnableToDimension(record.name));
     }
+    variable.recordHint = table.records.size() - 1;
   }
   // The name the last declaration read.
   VariableReference::CopyName(decode.variables.back().record.name, ctx.currentName);
@@ -157,18 +214,15 @@ Completion EndProcedureFast(StatementContext& ctx) {
   InterpreterState& s = ctx.state;
   const VariableTable& table = s.localTable;
   const HeaderDecode* header = ctx.boundHeader;
-  // The header declared the result and the parameters in order, so each is
-  // usually the record after the one before; where not, the store searches.
+  // Each value comes from the record found quickly; where none is, the
+  // store searches.
   const std::string* lastNameRead = nullptr;  // unless the store read it itself
   for (std::int32_t i = 0; i <= ctx.parameterCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (ctx.namePositions[slot] == 0 || slot >= s.argValues.size()) continue;
-    const std::size_t record = slot + 1;
-    if (record < table.records.size() && holdsDeclared(s.programChars, ctx.namePositions[slot], header, slot,
-                                                       table.records[record])) {
-      const VariableRecord& found = table.records[record];
-      s.argValues[slot] = table.values[found.firstSlot + 1];
-      lastNameRead = &found.name;
+    if (const VariableRecord* found = declaredRecord(s.programChars, ctx.namePositions[slot], header, slot, table)) {
+      s.argValues[slot] = table.values[found->firstSlot + 1];
+      lastNameRead = &found->name;
       continue;
     }
     HandBackValue(ctx, slot);

@@ -23,6 +23,9 @@ struct HeaderVariable {
   // The record its declaration adds: the name as the store reads it (also
   // packed), the storage type the declaration gives, no bounds.
   VariableRecord record;
+  // Where the header last found the name or added it in the level's table:
+  // a hint, used only when the record there carries the name.
+  std::size_t recordHint = 0;
 };
 
 // A procedure header line, read once.
@@ -40,8 +43,8 @@ struct HeaderDecode {
 
 // Runs the header line as ExecuteProcedureHeader does. The first run of a
 // line, and every run with anything unusual (single step, a command, the
-// wrong number of arguments, an argument of the wrong type, a table that
-// already holds variables), is the literal section's.
+// wrong number of arguments, an argument of the wrong type, an array of a
+// declared name in the table), is the literal section's.
 Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode);
 
 // Runs an end line (END SUB, EXIT FUNCTION, ...) of a free run as
