@@ -107,7 +107,8 @@ bool nameStandsAt(const ProgramChars& chars, Position position, const std::strin
 }
 
 // Whether record k of the table carries the name of the declared record.
-bool carriesName(const VariableTable& table, std::size_t k, const VariableRecord& declared) {
+[[gnu::always_inline]] inline bool carriesName(const VariableTable& table, std::size_t k,
+                                              const VariableRecord& declared) {
   if (k == 0 || k >= table.records.size()) return false;
   const VariableRecord& record = table.records[k];
   return declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
@@ -132,7 +133,7 @@ std::size_t findDeclared(const VariableTable& table, HeaderVariable& variable) {
 // reports before anything else changes.
 bool findExisting(const VariableTable& table, HeaderDecode& decode, std::span<std::size_t> existing) {
   for (std::size_t i = 0; i < decode.variables.size(); ++i) {
-    existing[i] = table.recordCount() == 0 ? 0 : findDeclared(table, decode.variables[i]);
+    existing[i] = findDeclared(table, decode.variables[i]);
     if (existing[i] == 0) continue;
     const VariableRecord& found = table.records[existing[i]];
     if (found.bound1 != 0 || found.bound2 != 0 || found.bound3 != 0) return false;
@@ -167,8 +168,11 @@ const VariableRecord* declaredRecord(const ProgramChars& chars, Position positio
 Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   InterpreterState& s = ctx.state;
   VariableTable& table = s.localTable;
+  // A SUB's or FUNCTION's own table is empty; an INLINE form's caller may
+  // hold the names already.
+  const bool empty = table.recordCount() == 0;
   std::array<std::size_t, MaxParameters + 1> existing;
-  if (!isUsualEntry(ctx, decode) || !findExisting(table, decode, existing)) {
+  if (!isUsualEntry(ctx, decode) || (!empty && !findExisting(table, decode, existing))) {
     // The literal section; once it has bound a level, every name of the
     // header stands upper-cased in the store, as the store reads it.
     ctx.boundHeader = nullptr;
@@ -192,7 +196,7 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
     const VariableRecord& record = variable.record;
     const bool given = i > 0 && !s.argValues[i].isEmpty();
     const Value& initial = given ? s.argValues[i] : startValue(record.suffix);
-    if (existing[i] != 0) {
+    if (!empty && existing[i] != 0) {
       VariableRecord& found = table.records[existing[i]];
       found.suffix = record.suffix;
       table.values[found.firstSlot + 1] = initial;
