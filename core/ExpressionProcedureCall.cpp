@@ -99,19 +99,25 @@ class LiteralCallSteps final : public ProcedureCallSteps {
 
 // The procedure's own table for as long as the call lasts: the calling
 // level's reusable table, emptied when the call ends (whatever it held, its
-// strings included, goes then, as a table of the call's own would). A table
-// that grew large, by a local array, gives its memory back as well.
+// strings included, goes then, as a table of the call's own would; only its
+// records are kept aside, for the next call to take back). A table that
+// grew large, by a local array or many variables, gives its memory back as
+// well.
 class OwnTable {
  public:
   OwnTable(ExpressionWorkspace& workspace, ProcedureKind kind)
       : m_table(kind == ProcedureKind::OwnVariables ? &workspace.procedureTable : nullptr) {}
   ~OwnTable() {
     if (m_table == nullptr) return;
-    m_table->clear();
+    m_table->clearKeepingRecords();
     constexpr std::size_t KeptSlots = 256;
     if (m_table->values.capacity() > KeptSlots || m_table->records.capacity() > KeptSlots) {
       m_table->values.shrink_to_fit();
       m_table->records.shrink_to_fit();
+    }
+    if (m_table->keptRecords.size() > KeptSlots) {
+      m_table->keptRecords.clear();
+      m_table->keptRecords.shrink_to_fit();
     }
   }
   OwnTable(const OwnTable&) = delete;

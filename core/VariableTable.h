@@ -52,9 +52,22 @@ struct VariableTable {
   // every clearing. A name found absent stays absent while it is unchanged.
   std::uint64_t generation = 0;
 
+  // The records a procedure's own table held when its call ended, kept
+  // whole (with slot 0): the procedure's next call declares the same
+  // names, and a faster engine may take them back instead of making them
+  // anew.
+  std::vector<VariableRecord> keptRecords;
+
   // Empties the table: both arrays redimensioned to slot 0 alone (which
   // nothing ever writes, so it stays as it was made).
   void clear() {
+    records.resize(1);
+    values.resize(1);
+    ++generation;
+  }
+  // Empties the table as clear() does, its records kept aside.
+  void clearKeepingRecords() {
+    records.swap(keptRecords);
     records.resize(1);
     values.resize(1);
     ++generation;

@@ -82,6 +82,43 @@ const Value& startValue(char storage) {
   return storage == '$' ? noText : zero;
 }
 
+// The value the header declares variable i with: the result 0 or "", a
+// parameter its argument (0 or "" when the argument list holds none).
+const Value& initialValue(const InterpreterState& s, const HeaderVariable& variable, std::size_t i) {
+  const bool given = i > 0 && !s.argValues[i].isEmpty();
+  return given ? s.argValues[i] : startValue(variable.record.suffix);
+}
+
+// An empty own table takes back the records its procedure's last call kept
+// aside when they are exactly those the header declares: the names in
+// order, each a scalar of the declared storage type whose block follows the
+// one before. Only the values are added then. False, the table unchanged,
+// otherwise (also when memory runs out: the usual way then reports it).
+bool takeBackRecords(InterpreterState& s, const HeaderDecode& decode) {
+  VariableTable& table = s.localTable;
+  std::vector<VariableRecord>& kept = table.keptRecords;
+  const std::size_t count = decode.variables.size();
+  if (kept.size() != count + 1 || table.values.size() != 1) return false;
+  for (std::size_t i = 0; i < count; ++i) {
+    const VariableRecord& record = kept[i + 1];
+    const VariableRecord& declared = decode.variables[i].record;
+    const bool sameName = declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
+    if (!sameName || record.suffix != declared.suffix || record.bound1 != 0 || record.bound2 != 0 ||
+        record.bound3 != 0 || record.firstSlot != i) {
+      return false;
+    }
+  }
+  try {
+    for (std::size_t i = 0; i < count; ++i) table.values.push_back(initialValue(s, decode.variables[i], i));
+  } catch (const std::bad_alloc&) {
+    table.values.resize(1);
+    return false;
+  }
+  table.records.swap(kept);
+  table.generation += count;
+  return true;
+}
+
 // Whether this entry into the header can bind on the fast path: a free run
 // entering the procedure with one argument of a fitting type per parameter.
 bool isUsualEntry(const StatementContext& ctx, const HeaderDecode& decode) {
@@ -188,14 +225,16 @@ Completion ExecuteHeaderFast(StatementContext& ctx, HeaderDecode& decode) {
   // re-initialises a variable of the same shape.
   ctx.parameterCount = s.argCount;
   s.message.clear();
+  const bool takenBack = empty && takeBackRecords(s, decode);
   for (std::size_t i = 0; i < decode.variables.size(); ++i) {
     HeaderVariable& variable = decode.variables[i];
     ctx.namePositions[i] = variable.position;
-    // The result starts as 0 or ""; a parameter as its argument (0 or ""
-    // when the argument list holds none).
+    if (takenBack) {
+      variable.recordHint = i + 1;
+      continue;
+    }
     const VariableRecord& record = variable.record;
-    const bool given = i > 0 && !s.argValues[i].isEmpty();
-    const Value& initial = given ? s.argValues[i] : startValue(record.suffix);
+    const Value& initial = initialValue(s, variable, i);
     if (!empty && existing[i] != 0) {
       VariableRecord& found = table.records[existing[i]];
       found.suffix = record.suffix;
