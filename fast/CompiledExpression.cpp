@@ -221,7 +221,10 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
         // A variable: the element its record holds.
         VariableReference::Found found;
         if (name.argumentCount == 0) found = name.variable.localScalar(state.localTable);
-        if (found.element == nullptr && name.argumentCount <= 3) {
+        // A built-in function's name is usually known to be no variable's.
+        if (found.element == nullptr && name.argumentCount <= 3 &&
+            (name.builtin == NoBuiltinFunction ||
+             !name.variable.absent(state.localTable, state.services.globalTable()))) {
           found = name.variable.element(
               state.localTable, state.services.globalTable(),
               std::span<const Value>(state.argValues).subspan(1, static_cast<std::size_t>(name.argumentCount)));
