@@ -1,1 +1,0 @@
-PRINT "sum:"; 1E308 + 1E308: PRINT "never" 
