@@ -221,10 +221,11 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
         // A variable: the element its record holds.
         VariableReference::Found found;
         if (name.argumentCount == 0) found = name.variable.localScalar(state.localTable);
-        // A built-in function's name is usually known to be no variable's.
+        // A built-in function's or a procedure's name is usually known to be
+        // no variable's.
+        const bool functionName = name.builtin != NoBuiltinFunction || name.procedure.line != 0;
         if (found.element == nullptr && name.argumentCount <= 3 &&
-            (name.builtin == NoBuiltinFunction ||
-             !name.variable.absent(state.localTable, state.services.globalTable()))) {
+            (!functionName || !name.variable.knownAbsent(state.localTable, state.services.globalTable()))) {
           found = name.variable.element(
               state.localTable, state.services.globalTable(),
               std::span<const Value>(state.argValues).subspan(1, static_cast<std::size_t>(name.argumentCount)));

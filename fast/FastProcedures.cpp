@@ -76,11 +76,9 @@ bool accepts(char storage, const Value& given) {
 }
 
 // What a variable of this storage type starts with when no value is given.
-const Value& startValue(char storage) {
-  static const Value noText = Value::fromString("");
-  static const Value zero = Value::fromDouble(0.0);
-  return storage == '$' ? noText : zero;
-}
+const Value NoText = Value::fromString("");
+const Value Zero = Value::fromDouble(0.0);
+const Value& startValue(char storage) { return storage == '$' ? NoText : Zero; }
 
 // The value the header declares variable i with: the result 0 or "", a
 // parameter its argument (0 or "" when the argument list holds none).

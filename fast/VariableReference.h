@@ -45,6 +45,12 @@ class VariableReference {
     Value* element = nullptr;  // set only when the indices address an element
   };
   Found find(VariableTable& localTable, VariableTable& globalTable);
+  // Whether the name was in neither table when last looked for, and neither
+  // has changed since: then it is in neither still.
+  bool knownAbsent(const VariableTable& localTable, const VariableTable& globalTable) const {
+    return m_absentLocal == &localTable && m_absentLocalGeneration == localTable.generation &&
+           m_absentGlobalGeneration == globalTable.generation;
+  }
   // Whether no variable has the name, as find() would answer: quickly when
   // it was in neither table last time and neither has changed since.
   bool absent(VariableTable& localTable, VariableTable& globalTable) {
@@ -101,10 +107,6 @@ class VariableReference {
   // How many slots one step of the first index moves on.
   static std::int64_t stride1(const VariableRecord& record) {
     return (std::int64_t{record.bound2} + 1) * (std::int64_t{record.bound3} + 1);
-  }
-  bool knownAbsent(const VariableTable& localTable, const VariableTable& globalTable) const {
-    return m_absentLocal == &localTable && m_absentLocalGeneration == localTable.generation &&
-           m_absentGlobalGeneration == globalTable.generation;
   }
 
   std::string m_name;
