@@ -179,6 +179,11 @@ CompiledExpression::Compiled CompiledExpression::compile(
 void CompiledExpression::settle(Evaluation& ev, LastRead& last) {
   if (last.name == nullptr) return;
   VariableReference::CopyName(*last.name, ev.currentName);
+  settleValue(ev, last);
+}
+
+void CompiledExpression::settleValue(Evaluation& ev, LastRead& last) {
+  if (last.value == nullptr) return;
   ev.state.argValues[0] = *last.value;
   last = LastRead{};
 }
@@ -234,8 +239,14 @@ void CompiledExpression::replay(Evaluation& ev, std::vector<Value>& slotValues,
           result = *found.element;
           last = LastRead{&name.variable.name(), found.element};
         } else {
-          // Anything else may look at what the last read left behind.
-          settle(ev, last);
+          // Anything else may look at what the last read left behind; a
+          // built-in function or a procedure writes its own name over the
+          // name at once, so only the value is left for it.
+          if (functionName) {
+            settleValue(ev, last);
+          } else {
+            settle(ev, last);
+          }
           if (name.builtin != NoBuiltinFunction) {
             // No variable: the built-in function of the name, straight into its slot.
             name.variable.writeName(ev.currentName);

@@ -168,6 +168,7 @@ class CompiledExpression {
     const Value* value = nullptr;
   };
   static void settle(Evaluation& ev, LastRead& last);
+  static void settleValue(Evaluation& ev, LastRead& last);  // the value alone
 
   bool resolveOtherwise(Evaluation& ev, NameStep& name, Value& result, CallingLevel& calling);
   void handOver(Evaluation& ev, const NameStep& name, std::vector<Value>& slots, char actual);
