@@ -80,6 +80,14 @@ const Value NoText = Value::fromString("");
 const Value Zero = Value::fromDouble(0.0);
 const Value& startValue(char storage) { return storage == '$' ? NoText : Zero; }
 
+// Whether the record carries the declared record's name, compared packed
+// (or, for a long name, whole).
+bool sameName(const VariableRecord& record, const VariableRecord& declared) {
+  return declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
+}
+
+bool isScalar(const VariableRecord& record) { return record.bound1 == 0 && record.bound2 == 0 && record.bound3 == 0; }
+
 // The value the header declares variable i with: the result 0 or "", a
 // parameter its argument (0 or "" when the argument list holds none).
 const Value& initialValue(const InterpreterState& s, const HeaderVariable& variable, std::size_t i) {
@@ -100,9 +108,8 @@ bool takeBackRecords(InterpreterState& s, const HeaderDecode& decode) {
   for (std::size_t i = 0; i < count; ++i) {
     const VariableRecord& record = kept[i + 1];
     const VariableRecord& declared = decode.variables[i].record;
-    const bool sameName = declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
-    if (!sameName || record.suffix != declared.suffix || record.bound1 != 0 || record.bound2 != 0 ||
-        record.bound3 != 0 || record.firstSlot != i) {
+    if (!sameName(record, declared) || record.suffix != declared.suffix || !isScalar(record) ||
+        record.firstSlot != i) {
       return false;
     }
   }
@@ -144,9 +151,7 @@ bool nameStandsAt(const ProgramChars& chars, Position position, const std::strin
 // Whether record k of the table carries the name of the declared record.
 [[gnu::always_inline]] inline bool carriesName(const VariableTable& table, std::size_t k,
                                               const VariableRecord& declared) {
-  if (k == 0 || k >= table.records.size()) return false;
-  const VariableRecord& record = table.records[k];
-  return declared.nameKey != 0 ? record.nameKey == declared.nameKey : record.name == declared.name;
+  return k != 0 && k < table.records.size() && sameName(table.records[k], declared);
 }
 
 // The record of the table that carries the variable's name, 0 when none
@@ -170,8 +175,7 @@ bool findExisting(const VariableTable& table, HeaderDecode& decode, std::span<st
   for (std::size_t i = 0; i < decode.variables.size(); ++i) {
     existing[i] = findDeclared(table, decode.variables[i]);
     if (existing[i] == 0) continue;
-    const VariableRecord& found = table.records[existing[i]];
-    if (found.bound1 != 0 || found.bound2 != 0 || found.bound3 != 0) return false;
+    if (!isScalar(table.records[existing[i]])) return false;
   }
   return true;
 }
