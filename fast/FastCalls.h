@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/ExpressionEvaluation.h"
 #include "core/ExpressionProcedureCall.h"
