@@ -134,22 +134,7 @@ class LevelDispatch {
   StatementAccelerator* m_fast;
 };
 
-// The error exit: outside command mode the message names the editor line and
-// quotes the statement.
-void decorateError(StatementContext& ctx) {
-  if (ctx.document.runState == RunState::Command) {
-    ctx.document.commandFailed = true;
-    return;
-  }
-  InterpreterState& s = ctx.state;
-  std::string decorated(msg::ErrorInLine);
-  decorated += std::to_string(s.lines.sourceLine(s.currentLine));
-  decorated += ": ";
-  decorated += s.message;
-  decorated += CRLF;
-  decorated += StatementText(s.programChars, s.lines, s.currentLine);
-  s.message = std::move(decorated);
-}
+void decorateError(StatementContext& ctx) { DecorateError(ctx.document, ctx.state, ctx.state.currentLine); }
 
 // Selects the line in the editor, so the user sees which line waits.
 void highlightLine(StatementContext& ctx) {
@@ -160,6 +145,20 @@ void highlightLine(StatementContext& ctx) {
 }
 
 }  // namespace
+
+void DecorateError(Document& document, InterpreterState& s, LineNumber line) {
+  if (document.runState == RunState::Command) {
+    document.commandFailed = true;
+    return;
+  }
+  std::string decorated(msg::ErrorInLine);
+  decorated += std::to_string(s.lines.sourceLine(line));
+  decorated += ": ";
+  decorated += s.message;
+  decorated += CRLF;
+  decorated += StatementText(s.programChars, s.lines, line);
+  s.message = std::move(decorated);
+}
 
 namespace {
 

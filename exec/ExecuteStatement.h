@@ -10,6 +10,7 @@
 namespace morvane {
 
 class Workspace;
+struct Document;
 struct StatementContext;
 
 void ExecuteStatement(InterpreterState& state, Workspace& workspace);
@@ -19,6 +20,11 @@ void ExecuteStatement(InterpreterState& state, Workspace& workspace);
 // completed: a line still to run goes to the line loop, an error is
 // decorated as the line loop decorates it.
 void FinishLevel(StatementContext& ctx, Completion done);
+
+// The error exit of a level whose line `line` failed: outside command mode
+// the message names the editor line and quotes the statement (in command
+// mode the document only notes that the command failed).
+void DecorateError(Document& document, InterpreterState& state, LineNumber line);
 
 // Reads the current line of ctx.state as the line loop does (step 1): the
 // keyword (with "DRAW COORDINATES" as "DRAWCOORDINATES"), its end, the last

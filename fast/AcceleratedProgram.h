@@ -19,6 +19,7 @@
 #include "fast/CompiledExpression.h"
 #include "fast/FastProcedures.h"
 #include "fast/FastStatements.h"
+#include "fast/PureFunction.h"
 #include "prepare/LineTable.h"
 #include "prepare/ProgramChars.h"
 
@@ -80,6 +81,7 @@ struct LineDecode {
   HeaderDecode header;  // a procedure header line's declarations
   std::vector<std::unique_ptr<ExpressionEntry>> expressions;
   ExpressionEntry* assignment = nullptr;  // an assignment line's expression, once evaluated
+  std::unique_ptr<PureFunction> pure;     // a FUNCTION header's function, once called
 };
 
 class AcceleratedProgram {
@@ -90,6 +92,7 @@ class AcceleratedProgram {
     return &chars == m_chars && &lines == m_lines;
   }
   const ProgramChars& chars() const { return *m_chars; }
+  const LineTable& lines() const { return *m_lines; }
 
   // The decode of line s, or nullptr for a line outside the table.
   LineDecode* line(LineNumber s) {
@@ -99,6 +102,15 @@ class AcceleratedProgram {
   // The entry of the expression from..to in this mode, evaluated on line s;
   // nullptr when the range does not lie on that line.
   ExpressionEntry* expression(LineNumber s, Position from, Position to, ExpressionModeKind mode);
+
+  // The function whose header is line s, made on the first call: judged
+  // pure or not when due (PureFunction.h). nullptr for a line outside the table.
+  PureFunction* pureFunction(LineNumber s) {
+    LineDecode* decode = line(s);
+    if (decode == nullptr) return nullptr;
+    if (decode->pure == nullptr) decode->pure = std::make_unique<PureFunction>(s);
+    return decode->pure.get();
+  }
 
   int activeLevels = 0;
 

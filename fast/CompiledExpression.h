@@ -35,6 +35,10 @@
 
 namespace morvane {
 
+class PureNames;
+struct PureExpression;
+enum class PureJudgement : std::uint8_t;
+
 // A slot of the replay's value array: the index of the token, in the
 // scanned list, whose value a step reads or writes.
 using Slot = std::int16_t;
@@ -66,6 +70,11 @@ class CompiledExpression {
               CallingLevel& calling);
 
   int slotCount() const { return m_tokenCount + 1; }
+
+  // The expression's form in a function that computes with numbers alone
+  // (PureFunction.h): its names read the function's variables or call such
+  // functions, as `names` finds them.
+  PureJudgement pureForm(PureNames& names, PureExpression& form) const;
 
   // Whether the expression can be replayed on numbers alone (see
   // replayNumbers): numbers and variables, the numeric operators, the
@@ -180,6 +189,15 @@ class CompiledExpression {
   std::vector<Constant> m_constants;
   std::vector<NameStep> m_names;
   std::vector<Op> m_ops;
+
+  // The steps without the copies of parentheses and signs, where each
+  // name's arguments then stand, and where each slot's value then stands.
+  struct StepsWithoutCopies {
+    std::vector<Op> ops;
+    std::vector<std::vector<Slot>> argumentSlots;
+    std::vector<Slot> renamed;
+  };
+  StepsWithoutCopies stepsWithoutCopies() const;
 
   // The numeric form (NumericReplay.cpp), made by judgeNumeric after each
   // compilation when the expression qualifies.

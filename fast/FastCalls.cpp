@@ -88,7 +88,38 @@ std::vector<BareArgument> FindBareArguments(const ProgramChars& chars, std::span
 bool CallingLevel::call(Evaluation& ev, const ProcedureHeader& header, std::int32_t argumentCount,
                         std::span<BareArgument> bareArguments) {
   ReplayedCall steps(m_engine, m_caller, bareArguments);
+  // A function that computes with numbers alone runs as a whole; after it,
+  // as after its level, the arguments take their values back and the result
+  // is the one its end left.
+  switch (m_engine.runPure(m_caller, ev, header, argumentCount)) {
+    case PureRun::Outcome::Done:
+      if (!steps.copyArgumentsBack(ev)) return false;
+      ev.state.resultValue = ev.state.argValues[0];
+      return true;
+    case PureRun::Outcome::Interrupted: return false;
+    case PureRun::Outcome::GaveUp: break;
+  }
   return CallProcedure(ev, header, argumentCount, steps);
+}
+
+PureRun::Outcome FastEngine::runPure(StatementContext& caller, const Evaluation& ev, const ProcedureHeader& header,
+                                     std::int32_t argumentCount) {
+  // Only where the usual call's level would bind its header and run its
+  // lines in the engine's own loop: a free run, neither stepped nor watched
+  // line by line.
+  const Document& document = caller.document;
+  if (header.kind != ProcedureKind::OwnVariables || ev.runState != RunState::Running ||
+      caller.lineMode != RunState::Running || document.runState != RunState::Running || document.free ||
+      (document.observer != nullptr && document.observer->watchesEveryLine())) {
+    return PureRun::Outcome::GaveUp;
+  }
+  PureFunction* function = caller.accelerated->pureFunction(header.line);
+  if (function == nullptr) return PureRun::Outcome::GaveUp;
+  function->judge(*caller.accelerated, PureFunction::When::Due);
+  if (function->state() != PureFunction::State::Pure || function->parameterCount() != argumentCount) {
+    return PureRun::Outcome::GaveUp;
+  }
+  return m_pureRun.call(caller, *function);
 }
 
 void FastEngine::runProcedureLevel(StatementContext& caller, InterpreterState& level) {

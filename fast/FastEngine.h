@@ -50,6 +50,13 @@ class FastEngine final : public StatementAccelerator {
   // level already knows: its window and its program (FastCalls.cpp).
   void runProcedureLevel(StatementContext& caller, InterpreterState& level);
 
+  // Runs a call of a function that computes with numbers alone as a whole
+  // (PureFunction.h), where the call would run its level in a free run of
+  // `caller`; GaveUp, with nothing visible changed, when the call is to be
+  // made the usual way.
+  PureRun::Outcome runPure(StatementContext& caller, const Evaluation& evaluation, const ProcedureHeader& header,
+               std::int32_t argumentCount);
+
   // The programs levels run now (for tests: none once every run has ended).
   std::size_t programCount() const { return m_programs.size(); }
 
@@ -99,6 +106,7 @@ class FastEngine final : public StatementAccelerator {
   std::vector<std::unique_ptr<AcceleratedProgram>> m_programs;
   // The replay's values, one array per nesting level of evaluations.
   std::vector<std::unique_ptr<std::vector<Value>>> m_slots;
+  PureRun m_pureRun;
 };
 
 }  // namespace morvane

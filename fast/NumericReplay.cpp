@@ -35,6 +35,41 @@ bool isPureNumericFunction(std::string_view name) {
 
 }  // namespace
 
+CompiledExpression::StepsWithoutCopies CompiledExpression::stepsWithoutCopies() const {
+  // Where the full replay copies a value into the slot of "(" or of a sign,
+  // these steps go on reading it where it stands. A slot taken over is
+  // never written again (its token is gone), so the renaming changes no
+  // value.
+  StepsWithoutCopies steps;
+  std::vector<Slot>& renamed = steps.renamed;
+  renamed.resize(static_cast<std::size_t>(slotCount()));
+  for (std::size_t k = 0; k < renamed.size(); ++k) renamed[k] = static_cast<Slot>(k);
+  const auto current = [&](Slot slot) { return renamed[static_cast<std::size_t>(slot)]; };
+  steps.argumentSlots.resize(m_names.size());
+  for (const Op& op : m_ops) {
+    Op step = op;
+    step.a = current(op.a);
+    step.b = current(op.b);
+    switch (op.code) {
+      case OpCode::Keep: renamed[static_cast<std::size_t>(op.a)] = step.b; continue;
+      case OpCode::NegateKeep:
+        renamed[static_cast<std::size_t>(op.a)] = step.b;
+        step.a = step.b;
+        break;
+      case OpCode::Name: {
+        const NameStep& name = m_names[static_cast<std::size_t>(op.name)];
+        for (const Slot slot : name.argumentSlots) {
+          steps.argumentSlots[static_cast<std::size_t>(op.name)].push_back(current(slot));
+        }
+        break;
+      }
+      default: break;
+    }
+    steps.ops.push_back(step);
+  }
+  return steps;
+}
+
 void CompiledExpression::judgeNumeric() {
   m_numeric = false;
   if (m_final == Final::SyntaxError) return;
@@ -54,36 +89,13 @@ void CompiledExpression::judgeNumeric() {
   m_numeric = true;
   m_numbers.resize(static_cast<std::size_t>(slotCount()));
 
-  // The steps again, without the copies: where the full replay copies a
-  // value into the slot of "(" or of a sign, the numeric replay goes on
-  // reading it where it stands. A slot taken over is never written again
-  // (its token is gone), so the renaming changes no value.
-  std::vector<Slot> renamed(static_cast<std::size_t>(slotCount()));
-  for (std::size_t k = 0; k < renamed.size(); ++k) renamed[k] = static_cast<Slot>(k);
-  const auto current = [&](Slot slot) { return renamed[static_cast<std::size_t>(slot)]; };
-  m_numericOps.clear();
+  const StepsWithoutCopies steps = stepsWithoutCopies();
+  m_numericOps = steps.ops;
   m_numericArgumentSlots.assign(m_names.size(), {0, 0, 0});
-  for (const Op& op : m_ops) {
-    Op step = op;
-    step.a = current(op.a);
-    step.b = current(op.b);
-    switch (op.code) {
-      case OpCode::Keep: renamed[static_cast<std::size_t>(op.a)] = step.b; continue;
-      case OpCode::NegateKeep:
-        renamed[static_cast<std::size_t>(op.a)] = step.b;
-        step.a = step.b;
-        break;
-      case OpCode::Name: {
-        const NameStep& name = m_names[static_cast<std::size_t>(op.name)];
-        for (int k = 0; k < name.argumentCount; ++k) {
-          m_numericArgumentSlots[static_cast<std::size_t>(op.name)][static_cast<std::size_t>(k)] =
-              current(name.argumentSlots[static_cast<std::size_t>(k)]);
-        }
-        break;
-      }
-      default: break;
+  for (std::size_t n = 0; n < m_names.size(); ++n) {
+    for (std::size_t k = 0; k < steps.argumentSlots[n].size() && k < 3; ++k) {
+      m_numericArgumentSlots[n][k] = steps.argumentSlots[n][k];
     }
-    m_numericOps.push_back(step);
   }
   // How each name is read: a scalar first from the level's own table; INT
   // and FIX computed on the slots themselves.
@@ -110,8 +122,8 @@ void CompiledExpression::judgeNumeric() {
                                            static_cast<std::size_t>(k + 1));
     }
   }
-  m_numericResultSlot = current(m_resultSlot);
-  for (int i = 0; i < m_indexCount; ++i) m_numericIndexSlots[i] = current(m_indexSlots[i]);
+  m_numericResultSlot = steps.renamed[static_cast<std::size_t>(m_resultSlot)];
+  for (int i = 0; i < m_indexCount; ++i) m_numericIndexSlots[i] = steps.renamed[static_cast<std::size_t>(m_indexSlots[i])];
 
   // A constant whose slot no step writes (the right side of most
   // operators) is put in place once; the others on every replay.

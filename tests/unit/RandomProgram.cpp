@@ -38,6 +38,14 @@ std::string RandomProgram::numberExpression(int depth) {
     case 12:
       // Now and then a typed function, sometimes given a text (an error on purpose).
       if (chance(30)) return "H&(" + (chance(5) ? stringExpression(0) : numberExpression(depth - 1)) + ")";
+      // A recursive function of numbers alone (its first argument keeps
+      // the recursion small), now and then handed a bare variable, which
+      // takes its parameter's final value back.
+      if (chance(40)) {
+        const std::string second =
+            chance(30) ? pick(Numbers, below(static_cast<int>(Numbers.size()))) : numberExpression(depth - 1);
+        return "R(" + std::to_string(below(9)) + ", " + second + ")";
+      }
       return "F(" + numberExpression(depth - 1) + ")";
     case 13: return "G#(" + std::to_string(below(4)) + "," + std::to_string(below(4)) + ")";
     case 14: return numberExpression(depth - 1) + " ^ " + std::to_string(below(3));
@@ -203,6 +211,16 @@ std::string RandomProgram::program() {
   line(out, "    F = Q + K");
   line(out, "  ELSE");
   line(out, "    F = K");
+  line(out, "  END IF");
+  line(out, "END FUNCTION");
+  // A function of numbers alone: it calls itself, changes a parameter,
+  // hands it on bare, and now and then divides by zero deep inside.
+  line(out, "FUNCTION R(U, W)");
+  line(out, "  IF U > 2 THEN");
+  line(out, "    R = R(U - 1, W) + R(U - 2 - W * W, -W)");
+  line(out, "  ELSE");
+  line(out, "    W = W + 1");
+  line(out, "    R = U * W + 1 / (W - 7)");
   line(out, "  END IF");
   line(out, "END FUNCTION");
   line(out, "SUB P(Y, Z$)");
