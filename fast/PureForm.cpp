@@ -2,6 +2,7 @@
 // numbers alone: the numeric replay's steps, with the function's variables
 // read from its frame and its calls made by the pure run.
 
+#include "core/ValueOperations.h"
 #include "fast/CompiledExpression.h"
 #include "fast/PureFunction.h"
 
@@ -12,6 +13,17 @@ namespace {
 // A name whose suffix fits a variable of the frame (all of them store
 // numbers of any kind).
 bool suffixFitsFrame(const VariableReference& name) { return name.suffix() == ' ' || name.suffix() == '#'; }
+
+// The constant a slot holds while no step has written it, or nullptr.
+NumberSlot* constantAt(PureExpression& form, PureSlot slot) {
+  for (const PureExpression::Step& step : form.steps) {
+    if (step.a == slot) return nullptr;
+  }
+  for (auto& [constantSlot, number] : form.constants) {
+    if (constantSlot == slot) return &number;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -61,7 +73,15 @@ PureJudgement CompiledExpression::pureForm(PureNames& names, PureExpression& for
         break;
       }
       case OpCode::Keep: continue;  // renamed away
-      case OpCode::NegateKeep: step.code = Code::Negate; break;
+      case OpCode::NegateKeep:
+        // The sign of a number written in the text (N - 1 is N + -1) is
+        // taken once: that slot holds nothing else.
+        if (NumberSlot* constant = constantAt(form, op.a)) {
+          operation::negate(*constant);
+          continue;
+        }
+        step.code = Code::Negate;
+        break;
       case OpCode::Power: step.code = Code::Power; break;
       case OpCode::Product: step.code = Code::Product; break;
       case OpCode::Quotient: step.code = Code::Quotient; break;
