@@ -22,6 +22,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/BuiltinFunctions.h"
@@ -38,6 +39,10 @@ namespace morvane {
 class PureNames;
 struct PureExpression;
 enum class PureJudgement : std::uint8_t;
+
+// The built-in functions that take one number and give one, the same for
+// the same argument, and touch nothing else (ABS, SQR, INT, SIN ...).
+bool IsPureNumericFunction(std::string_view name);
 
 // A slot of the replay's value array: the index of the token, in the
 // scanned list, whose value a step reads or writes.

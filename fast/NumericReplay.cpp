@@ -21,19 +21,13 @@
 
 namespace morvane {
 
-namespace {
-
-// The built-in functions that take one number and give one, the same for
-// the same argument, and touch nothing else.
-bool isPureNumericFunction(std::string_view name) {
+bool IsPureNumericFunction(std::string_view name) {
   for (std::string_view pure : {"ABS", "SQR", "LN", "LOG", "EXP", "SIN", "COS", "TAN", "COT", "ATAN", "ATN", "ASIN",
                                 "ACOS", "ACOT", "SIGN", "INT", "FIX"}) {
     if (name == pure) return true;
   }
   return false;
 }
-
-}  // namespace
 
 CompiledExpression::StepsWithoutCopies CompiledExpression::stepsWithoutCopies() const {
   // Where the full replay copies a value into the slot of "(" or of a sign,
@@ -82,7 +76,7 @@ void CompiledExpression::judgeNumeric() {
   for (const NameStep& name : m_names) {
     if (name.expectedClass != cls::Number || name.procedure.line != 0) return;
     if (name.builtin != NoBuiltinFunction && name.argumentCount > 0 &&
-        !(name.argumentCount == 1 && isPureNumericFunction(name.variable.name()))) {
+        !(name.argumentCount == 1 && IsPureNumericFunction(name.variable.name()))) {
       return;
     }
   }

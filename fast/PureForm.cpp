@@ -52,9 +52,22 @@ PureJudgement CompiledExpression::pureForm(PureNames& names, PureExpression& for
           if (step.index < 0) return PureJudgement::NotPure;
           break;
         }
-        // A call of a pure function (a built-in function's name would be
-        // the built-in function).
-        if (name.builtin != NoBuiltinFunction || name.procedure.line == 0) return PureJudgement::NotPure;
+        if (name.builtin != NoBuiltinFunction) {
+          // A built-in function of one number, as the numeric replay computes
+          // it, unless a variable of the frame has its name.
+          if (name.argumentCount != 1 || !IsPureNumericFunction(name.variable.name()) ||
+              names.variable(name.variable) >= 0) {
+            return PureJudgement::NotPure;
+          }
+          const std::string& function = name.variable.name();
+          step.code = function == "INT" ? Code::Floor : function == "FIX" ? Code::TowardZero : Code::Builtin;
+          step.index = name.builtin;
+          step.b = steps.argumentSlots[static_cast<std::size_t>(op.name)][0];
+          form.builtinNames.push_back(name.variable.name());
+          break;
+        }
+        // A call of a pure function.
+        if (name.procedure.line == 0) return PureJudgement::NotPure;
         PureCall call;
         call.name = name.variable.name();
         const PureJudgement callee = names.callee(name.procedure, name.argumentCount, call.callee);

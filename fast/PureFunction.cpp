@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/BuiltinFunctions.h"
 #include "core/EngineServices.h"
 #include "core/ExpressionWorkspace.h"
 #include "core/Messages.h"
@@ -165,6 +166,7 @@ PureJudgement PureFunction::judgeLines(AcceleratedProgram& program) {
   }
   m_calledNames.clear();
   for (const PureLine& line : m_lines) {
+    m_calledNames.insert(m_calledNames.end(), line.expression.builtinNames.begin(), line.expression.builtinNames.end());
     for (const PureCall& call : line.expression.calls) {
       if (!call.nameIsVariable) m_calledNames.push_back(call.name);
       if (std::find(m_callees.begin(), m_callees.end(), call.callee) == m_callees.end()) {
@@ -378,6 +380,34 @@ PureRun::Outcome PureRun::evaluate(const PureExpression& expression, std::size_t
           *at(frame + static_cast<std::size_t>(bare.variable)) = m_written[bare.slot];
         }
         slots[step.a] = m_written[0];
+        continue;
+      }
+      case Code::Floor:
+      case Code::TowardZero: {
+        // INT and FIX of a number; the argument goes to argument slot 1, as
+        // the numeric replay leaves it.
+        const NumberSlot argument = slots[step.b];
+        write(1, argument);
+        NumberSlot& result = slots[step.a];
+        result = argument;
+        if (result.kind() == ValueKind::Double) {
+          result.setDouble(
+              WholePartOf(step.code == Code::Floor ? WholePart::Floor : WholePart::TowardZero, result.number()));
+        }
+        continue;
+      }
+      case Code::Builtin: {
+        const NumberSlot& argument = slots[step.b];
+        write(1, argument);
+        NumberSlot& result = slots[step.a];
+        if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
+        argument.giveTo(m_builtinArguments[1]);
+        Value& computed = m_builtinArguments[0];
+        if (!CallBuiltinFunctionInto(step.index, m_builtinArguments, 1, m_refusal, m_state->services, computed) ||
+            !computed.isNumber()) {
+          return Outcome::GaveUp;
+        }
+        result.take(computed);
         continue;
       }
       case Code::Negate: operation::negate(slots[step.a]); continue;

@@ -84,17 +84,22 @@ struct PureCall {
 // An expression of a pure function, as its numeric replay would compute it,
 // with the function's variables read from the frame and calls made here.
 struct PureExpression {
-  enum class Code : std::uint8_t { Read, Call, Negate, Power, Product, Quotient, Sum, Compare, AndOr, Not };
+  enum class Code : std::uint8_t {
+    Read, Call, Floor, TowardZero, Builtin, Negate, Power, Product, Quotient, Sum, Compare, AndOr, Not,
+  };
   struct Step {
     Code code = Code::Read;
     char op = ' ';   // the operator's class, for comparisons and AND/OR
     PureSlot a = 0;  // the slot the step writes (and its left operand)
     PureSlot b = 0;  // the right operand
-    int index = 0;   // Read: the frame variable; Call: the call
+    int index = 0;   // Read: the frame variable; Call: the call; Builtin: the built-in function
   };
   std::vector<Step> steps;
   std::vector<std::pair<PureSlot, NumberSlot>> constants;
   std::vector<PureCall> calls;
+  // The names of the built-in functions it calls (a variable of the name
+  // would be read instead).
+  std::vector<std::string> builtinNames;
   PureSlot result = 0;  // the value, or the value an assignment stores
   int target = -1;      // an assignment's frame variable
   int slotCount = 0;
@@ -205,6 +210,7 @@ class PureRun {
   YieldClock* m_clock = nullptr;
   std::uint64_t m_globalGeneration = 0;
   std::string m_refusal;  // an operation's message, never shown: the usual call gives it
+  std::vector<Value> m_builtinArguments;  // a built-in function's argument list
 };
 
 }  // namespace morvane

@@ -220,7 +220,7 @@ std::string RandomProgram::program() {
   line(out, "    R = R(U - 1, W) + R(U - 2 - W * W, -W)");
   line(out, "  ELSE");
   line(out, "    W = W + 1");
-  line(out, "    R = U * W + 1 / (W - 7)");
+  line(out, "    R = U * W + INT(W / 2) + 1 / (W - 7)");
   line(out, "  END IF");
   line(out, "END FUNCTION");
   line(out, "SUB P(Y, Z$)");
