@@ -119,19 +119,34 @@ void CompiledExpression::judgeNumeric() {
   m_numericResultSlot = steps.renamed[static_cast<std::size_t>(m_resultSlot)];
   for (int i = 0; i < m_indexCount; ++i) m_numericIndexSlots[i] = steps.renamed[static_cast<std::size_t>(m_indexSlots[i])];
 
-  // A constant whose slot no step writes (the right side of most
-  // operators) is put in place once; the others on every replay.
-  std::vector<bool> written(static_cast<std::size_t>(slotCount()), false);
+  // The sign of a number written in the text (N - 1 is N + -1) is taken
+  // once, where no step has written its slot before: that slot holds
+  // nothing else. A constant whose slot no step writes (the right side of
+  // most operators) is put in place once; the others on every replay.
+  const auto size = static_cast<std::size_t>(slotCount());
+  std::vector<bool> constant(size, false);
+  for (const Constant& c : m_constants) constant[static_cast<std::size_t>(c.slot)] = true;
+  std::vector<bool> written(size, false);
+  std::vector<bool> negated(size, false);
+  std::vector<Op> folded;
   for (const Op& op : m_numericOps) {
-    const Slot target = op.code == OpCode::Name ? m_names[static_cast<std::size_t>(op.name)].nameSlot : op.a;
-    written[static_cast<std::size_t>(target)] = true;
+    const auto target = static_cast<std::size_t>(
+        op.code == OpCode::Name ? m_names[static_cast<std::size_t>(op.name)].nameSlot : op.a);
+    if (op.code == OpCode::NegateKeep && constant[target] && !written[target]) {
+      negated[target] = !negated[target];
+      continue;
+    }
+    written[target] = true;
+    folded.push_back(op);
   }
+  m_numericOps = std::move(folded);
   m_numberConstants.clear();
-  for (const Constant& constant : m_constants) {
+  for (const Constant& c : m_constants) {
     NumberSlot number;
-    number.take(constant.value);
-    m_numbers[static_cast<std::size_t>(constant.slot)] = number;
-    if (written[static_cast<std::size_t>(constant.slot)]) m_numberConstants.emplace_back(constant.slot, number);
+    number.take(c.value);
+    if (negated[static_cast<std::size_t>(c.slot)]) operation::negate(number);
+    m_numbers[static_cast<std::size_t>(c.slot)] = number;
+    if (written[static_cast<std::size_t>(c.slot)]) m_numberConstants.emplace_back(c.slot, number);
   }
 }
 
