@@ -75,7 +75,9 @@ class RunObserver {
   // observer answers false only while beforeLine would let every line
   // continue and change nothing (no breakpoint, no target, nothing to
   // clear): a faster engine may then run lines one after the other without
-  // asking, as long as the answer stays false.
+  // asking, as long as the answer stays false, and need not report the
+  // levels of procedure calls that end without a fault (a level entered
+  // and left again changes nothing for such an observer).
   virtual bool watchesEveryLine() const { return true; }
   // The current line waits for a step in single step: after Go, a step, a
   // Pause, or a stop the observer asked for.

@@ -181,5 +181,23 @@ TEST_F(DifferentialTest, ProcedureCallsRunAlikeFreelyAndInSingleStep) {
   }
 }
 
+// Functions of numbers alone run whole once judged pure; a run stopped in
+// the middle of one (here after 3000 yields, one before every line) ends
+// on the same line, with the same message, as the levels would end it.
+TEST_F(DifferentialTest, PureFunctionsStopWhereTheLevelsWould) {
+  const std::vector<std::string> programs = {
+      "PRINT FIB(12)\r\nPRINT FIB(24)\r\nEND\r\n"
+      "FUNCTION FIB(N)\r\n  IF N < 3 THEN\r\n    FIB = 1\r\n  ELSE\r\n    FIB = FIB(N - 1) + FIB(N - 2)\r\n  END IF\r\nEND FUNCTION\r\n",
+      "S = 0\r\nFOR I = 1 TO 400\r\n  S = S + EVEN(I) + GCD(I * 7, 21)\r\nNEXT I\r\nPRINT S\r\nEND\r\n"
+      "FUNCTION EVEN(N)\r\n  IF N = 1 THEN EVEN = 0 ELSE EVEN = ODD(N - 1)\r\nEND FUNCTION\r\n"
+      "FUNCTION ODD(N)\r\n  IF N = 1 THEN ODD = 1 ELSE ODD = EVEN(N - 1)\r\nEND FUNCTION\r\n"
+      "FUNCTION GCD(A, B)\r\n  IF B = 0 THEN GCD = ABS(A) ELSE GCD = GCD(B, A - B * INT(A / B))\r\nEND FUNCTION\r\n",
+  };
+  for (const std::string& program : programs) {
+    expectSameRun(program, KeyCode::F5Run);
+    EXPECT_NE(fast.observed().find("Execution interrupted!"), std::string::npos) << program;
+  }
+}
+
 }  // namespace
 }  // namespace morvane
