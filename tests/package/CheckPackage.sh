@@ -86,6 +86,10 @@ for deb in "$workbench" "$runner" "$picture"; do
   [ "$(field "$deb" Description | wc -l)" -ge 3 ] || fail "$deb: no long description"
 done
 grep -q "libqt6widgets6" <<<"$(field "$workbench" Depends)" || fail "morvane does not depend on Qt Widgets"
+# BEEP and SOUND load alsa-lib with their first tone: no library names it.
+for deb in "$workbench" "$runner"; do
+  grep -q "\blibasound2\b" <<<"$(field "$deb" Depends)" || fail "$deb does not depend on libasound2"
+done
 # A server without a display installs the runner without Qt.
 ! grep -q "libqt6" <<<"$(field "$runner" Depends)" || fail "morvane-run depends on Qt: $(field "$runner" Depends)"
 grep -q "libqt6gui6" <<<"$(field "$picture" Depends)" || fail "morvane-picture does not depend on Qt's GUI library"
