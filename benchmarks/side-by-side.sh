@@ -148,8 +148,13 @@ table() {
     mt="$(time_of "$m")"; yt="$(time_of "$y")"; pt="$(time_of "$p")"; lt="$(time_of "$l")"
     row="| $name${check:+ (output differs:$check)} | $mt | $yt | $pt | $lt | $(ratio "$mt" "$yt") | $(ratio "$mt" "$pt") | $(ratio "$mt" "$lt") | $(peak_of "$m") |"
     if [ "$with_workbench" = yes ]; then
-      wb="$(QT_QPA_PLATFORM=offscreen "$workbench_benchmark" --runs "$runs" "$program" 2>/dev/null)"
-      wb="$(time_of "$(echo "$wb" | cut -d' ' -f2-)")"
+      # One window per process, started three times: a process that lands on
+      # a core slowed by other work keeps that core for all its runs.
+      wb=""
+      for _ in 1 2 3; do
+        wb="$wb$(QT_QPA_PLATFORM=offscreen "$workbench_benchmark" --runs "$runs" "$program" 2>/dev/null | cut -d' ' -f2-)"$'\n'
+      done
+      wb="$(time_of "$(awk 'NF == 2 { if (!n++ || $1 < e) e = $1; if (n == 1 || $2 < p) p = $2 } END { if (n) print e, p }' <<<"$wb")")"
       row="$row ${wb:--} | $(ratio "${wb:-0}" "$mt") |"
     fi
     echo "$row"
