@@ -74,7 +74,7 @@ PureJudgement CompiledExpression::pureForm(PureNames& names, PureExpression& for
         if (callee != PureJudgement::Pure) return callee;
         call.argumentSlots.assign(steps.argumentSlots[static_cast<std::size_t>(op.name)].begin(),
                                   steps.argumentSlots[static_cast<std::size_t>(op.name)].end());
-        call.nameIsVariable = names.variable(name.variable) >= 0;
+        call.variable = names.variable(name.variable);
         for (const BareArgument& bare : name.bareArguments) {
           const int variable = names.variable(bare.variable);
           if (variable < 0 || !suffixFitsFrame(bare.variable)) return PureJudgement::NotPure;

@@ -168,7 +168,7 @@ PureJudgement PureFunction::judgeLines(AcceleratedProgram& program) {
   for (const PureLine& line : m_lines) {
     m_calledNames.insert(m_calledNames.end(), line.expression.builtinNames.begin(), line.expression.builtinNames.end());
     for (const PureCall& call : line.expression.calls) {
-      if (!call.nameIsVariable) m_calledNames.push_back(call.name);
+      if (call.variable < 0) m_calledNames.push_back(call.name);
       if (std::find(m_callees.begin(), m_callees.end(), call.callee) == m_callees.end()) {
         m_callees.push_back(call.callee);
       }
@@ -258,7 +258,10 @@ PureRun::Outcome PureRun::callOutermost(PureFunction& function) {
     at(frame + i)->take(argument);
   }
   const Outcome outcome = callWithin(function, frame);
-  if (outcome == Outcome::GaveUp) return outcome;
+  if (outcome == Outcome::GaveUp) {
+    if (++function.m_givenUp >= PureFunction::MaxGivenUp) function.m_state = PureFunction::State::NotPure;
+    return outcome;
+  }
   // The argument list as the calls left it: after the end, its values in
   // slots 0 to n, written last; above them, what the calls within wrote
   // last. Each write covers the slots from 1 (or 0) up, so those written
@@ -358,11 +361,14 @@ PureRun::Outcome PureRun::evaluate(const PureExpression& expression, std::size_t
         const PureCall& call = expression.calls[static_cast<std::size_t>(step.index)];
         const std::size_t count = call.argumentSlots.size();
         // Indices a scalar of the name takes (all of them 0) read the
-        // scalar: the usual call does that.
-        if (call.nameIsVariable && count <= 3 &&
+        // scalar instead of calling, after the arguments went to their
+        // slots, as the usual name step does.
+        if (call.variable >= 0 && count <= 3 &&
             std::all_of(call.argumentSlots.begin(), call.argumentSlots.end(),
                         [slots](PureSlot slot) { return slots[slot].number() == 0; })) {
-          return Outcome::GaveUp;
+          for (std::size_t k = 0; k < count; ++k) write(k + 1, slots[call.argumentSlots[k]]);
+          slots[step.a] = *at(frame + static_cast<std::size_t>(call.variable));
+          continue;
         }
         // The arguments go to argument slots 1 to n, and to the callee's frame.
         const std::size_t callee = push(count + 1);

@@ -75,10 +75,10 @@ struct PureCall {
     int variable = 0;
   };
   std::vector<BareArgument> bareArguments;
-  // The callee's name is also a variable of the calling frame (a function
-  // calling itself names its own result): arguments that would index that
-  // scalar read it instead of calling.
-  bool nameIsVariable = false;
+  // The variable of the calling frame that has the callee's name (a
+  // function calling itself names its own result), -1 for none: arguments
+  // that index that scalar (all of them 0) read it instead of calling.
+  int variable = -1;
 };
 
 // An expression of a pure function, as its numeric replay would compute it,
@@ -140,6 +140,10 @@ class PureFunction {
   LineNumber m_header;
   State m_state = State::Unjudged;
   std::int64_t m_callsUntilJudged = 0;
+  // Outermost runs given up: after a few the function is run the usual way
+  // only, so that runs that keep giving up do not keep costing their work.
+  static constexpr int MaxGivenUp = 16;
+  int m_givenUp = 0;
   std::int64_t m_judgeInterval = 1;
   int m_parameterCount = 0;
   int m_largestExpression = 0;      // slots
