@@ -11,6 +11,7 @@
 #include "exec/StatementAccelerator.h"
 #include "exec/StatementContext.h"
 #include "fast/AcceleratedProgram.h"
+#include "fast/PureRun.h"
 
 namespace morvane {
 

@@ -11,24 +11,23 @@
 // its end, and its levels come and go.
 //
 // Such a function is run here as a whole, call within call, on number
-// slots instead of tables and levels: every line does what the engine's own
-// line loop would do with it, in the same order, counts on the yield clock
-// and yields when due. Whatever goes another way (an operation that fails,
-// a value a variable refuses, an index that would read the result variable,
-// a call nested too deeply, a yield after which the run is no longer free)
-// gives the whole outermost call up before anything visible has changed,
-// and the call is made again the usual way, which meets the same values
-// and gives the same message. Only the time spent differs.
+// slots instead of tables and levels (PureRun.h): every line does what the
+// engine's own line loop would do with it, in the same order, counts on the
+// yield clock and yields when due. Whatever goes another way (an operation
+// that fails, a value a variable refuses, a call nested too deeply, a yield
+// after which the run is no longer free) gives the whole outermost call up
+// before anything visible has changed, and the call is made again the usual
+// way, which meets the same values and gives the same message. Only the
+// time spent differs.
+//
+// This file holds a function's form and how it is judged.
 
-#include <array>
-#include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exec/StatementContext.h"
-#include "exec/YieldClock.h"
 #include "fast/NumberSlot.h"
 #include "prepare/LineTable.h"
 
@@ -131,10 +130,9 @@ class PureFunction {
   State state() const { return m_state; }
   LineNumber header() const { return m_header; }
   int parameterCount() const { return m_parameterCount; }
-  int variableCount() const { return m_parameterCount + 1; }
 
  private:
-  friend class PureRun;
+  friend class PureRun;  // runs the lines, and gives the function up
   PureJudgement judgeLines(AcceleratedProgram& program);
 
   LineNumber m_header;
@@ -146,75 +144,12 @@ class PureFunction {
   int m_givenUp = 0;
   std::int64_t m_judgeInterval = 1;
   int m_parameterCount = 0;
-  int m_largestExpression = 0;      // slots
   std::vector<PureLine> m_lines;    // the header's line first
   std::vector<std::string> m_calledNames;  // the names it calls that no variable of it has
   std::vector<PureFunction*> m_callees;
   // The global table's generation at which no global variable had a name
   // this function or one it reaches calls.
   std::uint64_t m_namesAbsentAt = ~std::uint64_t{0};
-};
-
-// Runs pure functions: one outermost call at a time from an expression the
-// engine replays, and every call within it. Its slots stay allocated from
-// one call to the next.
-class PureRun {
- public:
-  enum class Outcome : std::uint8_t {
-    Done,         // the call ended
-    GaveUp,       // nothing visible has changed: the usual call is to be made
-    Interrupted,  // a stop or a closed window ended it, as it would end the usual call
-  };
-
-  // Calls `function` for the level `caller` with the numbers in argument
-  // slots 1 to n of its argument list, as CallProcedure's level would run
-  // it. Done leaves the argument list as the level would leave it: the
-  // slots every call within wrote, the end's values in slots 0 to n.
-  // Interrupted leaves the message the levels would leave, decorated by
-  // every call that was in progress. A run already in progress (the window
-  // yielded, and another run called) gives up.
-  Outcome call(StatementContext& caller, PureFunction& function);
-
- private:
-  Outcome callOutermost(PureFunction& function);
-  // Runs the function on the frame at `frame`: its result's slot, then its
-  // parameters', which hold the arguments.
-  Outcome callWithin(PureFunction& function, std::size_t frame);
-  Outcome evaluate(const PureExpression& expression, std::size_t frame, NumberSlot& value);
-  bool namesAbsent(PureFunction& function);
-
-  // Counts a line on the yield clock, and yields when due.
-  Outcome lineDue() { return m_clock->lineDue() ? yieldBeforeLine() : Outcome::Done; }
-  Outcome yieldBeforeLine();
-
-  // Slots on the stack: `count` more, from the index returned.
-  std::size_t push(std::size_t count) {
-    const std::size_t base = m_top;
-    m_top += count;
-    if (m_top > m_stack.size()) grow();
-    return base;
-  }
-  void grow();
-  NumberSlot* at(std::size_t index) { return m_stack.data() + index; }
-  // A value written into argument slot `slot`.
-  void write(std::size_t slot, const NumberSlot& value) {
-    m_written[slot] = value;
-    m_highestWritten = std::max(m_highestWritten, slot);
-  }
-
-  StatementContext* m_caller = nullptr;  // while a run is in progress
-  InterpreterState* m_state = nullptr;
-  // The slots of every frame and expression in progress, one after another.
-  std::vector<NumberSlot> m_stack;
-  std::size_t m_top = 0;
-  // What the calls wrote into the argument list, slot by slot, the last
-  // value of each.
-  std::array<NumberSlot, MaxParameters + 1> m_written{};
-  std::size_t m_highestWritten = 0;
-  YieldClock* m_clock = nullptr;
-  std::uint64_t m_globalGeneration = 0;
-  std::string m_refusal;  // an operation's message, never shown: the usual call gives it
-  std::vector<Value> m_builtinArguments;  // a built-in function's argument list
 };
 
 }  // namespace morvane
