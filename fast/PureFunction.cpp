@@ -38,9 +38,6 @@ class FunctionNames final : public PureNames {
     return function->parameterCount() == argumentCount ? PureJudgement::Pure : PureJudgement::NotPure;
   }
 
-  // The names the function's calls look for among the variables first.
-  std::vector<std::string> calledNames;
-
  private:
   AcceleratedProgram& m_program;
   const HeaderDecode& m_header;
@@ -153,6 +150,7 @@ PureJudgement PureFunction::judgeLines(AcceleratedProgram& program) {
     }
   }
   m_calledNames.clear();
+  m_callees.clear();
   for (const PureLine& line : m_lines) {
     m_calledNames.insert(m_calledNames.end(), line.expression.builtinNames.begin(), line.expression.builtinNames.end());
     for (const PureCall& call : line.expression.calls) {
