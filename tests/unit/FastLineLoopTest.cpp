@@ -105,5 +105,56 @@ TEST(FastLineLoop, EscapeStopsAnEndlessLoop) {
   EXPECT_NE(w.doc().protocol.text().find("Execution interrupted!"), std::string::npos) << w.doc().protocol.text();
 }
 
+// A function of numbers alone, called again and again: its calls run whole
+// on number slots once it is judged pure, and still yield by time.
+constexpr const char* EndlessFib =
+    "DO\r\n"
+    "  X = FIB(22)\r\n"
+    "LOOP\r\n"
+    "FUNCTION FIB(N)\r\n"
+    "  IF N < 3 THEN\r\n"
+    "    FIB = 1\r\n"
+    "  ELSE\r\n"
+    "    FIB = FIB(N - 1) + FIB(N - 2)\r\n"
+    "  END IF\r\n"
+    "END FUNCTION\r\n";
+
+// A breakpoint set while a call of such a function runs (at a yield) stops
+// the run at its line inside the function: the call is made again the
+// usual way, which asks the observer at every line.
+TEST(FastLineLoop, ABreakpointSetDuringAPureCallStopsInsideIt) {
+  TimedWindow w;
+  BreakpointObserver observer;
+  w.doc().observer = &observer;
+  w.system.onYield = [&] {
+    if (w.doc().runState == RunState::WaitingForStep) {
+      w.control.Text2_KeyDown(KeyCode::Escape);
+    } else if (w.system.yields == 3) {
+      observer.watching = true;
+      observer.stopAt = 6;
+    }
+  };
+  w.run(EndlessFib);
+  EXPECT_EQ(observer.waits, std::vector<LineNumber>{6});
+  ASSERT_EQ(observer.localsAtWait.size(), 2u);  // FIB and N of the call that waits
+  EXPECT_LT(std::stoi(observer.localsAtWait[1].value), 3);
+}
+
+// Pause in the middle of a long call, then Run: the call goes on to the
+// same value.
+TEST(FastLineLoop, PauseAndRunDuringAPureCallKeepTheValue) {
+  TimedWindow w;
+  w.system.onYield = [&] {
+    if (w.system.yields == 1) w.control.Text2_KeyDown(KeyCode::Pause);
+    if (w.doc().runState == RunState::WaitingForStep) w.control.Text2_KeyDown(KeyCode::F5Run);
+  };
+  w.run("PRINT FIB(28)\r\nEND\r\n"
+        "FUNCTION FIB(N)\r\n  IF N < 3 THEN FIB = 1 ELSE FIB = FIB(N - 1) + FIB(N - 2)\r\nEND FUNCTION\r\n");
+  EXPECT_EQ(w.doc().runState, RunState::Idle);
+  EXPECT_GE(w.system.yields, 2);  // the pause waited for the step at least once
+  EXPECT_NE(w.doc().protocol.text().find(" 317811 "), std::string::npos) << w.doc().protocol.text();
+  EXPECT_EQ(w.doc().protocol.text().find("Error"), std::string::npos) << w.doc().protocol.text();
+}
+
 }  // namespace
 }  // namespace morvane
