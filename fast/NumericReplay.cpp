@@ -297,7 +297,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
   slots[m_numericResultSlot].giveTo(value);
   if (StoreByRecordType(found.record->suffix, value, *found.element) != StoreOutcome::Stored) return false;
   m_target.writeName(currentName);
-  state.resultValue = value;
+  slots[m_numericResultSlot].giveTo(state.resultValue);  // the value stored, as given
   for (int i = 1; i <= m_indexCount; ++i) {
     state.argValues[static_cast<std::size_t>(i)] = indices[static_cast<std::size_t>(i)];
   }
