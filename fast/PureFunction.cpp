@@ -43,17 +43,13 @@ class FunctionNames final : public PureNames {
   const HeaderDecode& m_header;
 };
 
-// The compiled form of a line's expression, once it has been evaluated.
-const CompiledExpression* compiledForm(const ExpressionEntry* entry) {
-  if (entry == nullptr || entry->literalOnly || !entry->compiled) return nullptr;
-  return &entry->expression;
-}
-
+// The form of a line's expression from its compiled form, once it has been
+// evaluated; an expression that always runs literally has none.
 PureJudgement expressionOf(const ExpressionEntry* entry, FunctionNames& names, PureExpression& form,
                            bool assignment) {
-  const CompiledExpression* compiled = compiledForm(entry);
-  if (compiled == nullptr) return PureJudgement::NotYet;
-  const PureJudgement judgement = compiled->pureForm(names, form);
+  if (entry != nullptr && entry->literalOnly) return PureJudgement::NotPure;
+  if (entry == nullptr || !entry->compiled) return PureJudgement::NotYet;
+  const PureJudgement judgement = entry->expression.pureForm(names, form);
   if (judgement != PureJudgement::Pure) return judgement;
   return (form.target >= 0) == assignment ? PureJudgement::Pure : PureJudgement::NotPure;
 }
