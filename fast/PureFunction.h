@@ -147,9 +147,10 @@ class PureFunction {
   std::vector<PureLine> m_lines;    // the header's line first
   std::vector<std::string> m_calledNames;  // the names it calls that no variable of it has
   std::vector<PureFunction*> m_callees;
-  // The global table's generation at which no global variable had a name
-  // this function or one it reaches calls.
-  std::uint64_t m_namesAbsentAt = ~std::uint64_t{0};
+  // Whether no global variable had a name this function or one it reaches
+  // calls, when the global table was at generation m_namesCheckedAt.
+  std::uint64_t m_namesCheckedAt = ~std::uint64_t{0};
+  bool m_namesAbsent = false;
 };
 
 }  // namespace morvane

@@ -47,7 +47,9 @@ bool PureRun::namesAbsent(PureFunction& function) {
   // instead of the call. The functions reached are checked once per state
   // of the global table.
   const VariableTable& globals = m_state->services.globalTable();
-  if (function.m_namesAbsentAt == globals.generation) return true;
+  if (function.m_namesCheckedAt == globals.generation) return function.m_namesAbsent;
+  function.m_namesCheckedAt = globals.generation;
+  function.m_namesAbsent = false;
   std::vector<PureFunction*> reached{&function};
   for (std::size_t k = 0; k < reached.size(); ++k) {
     for (const std::string& name : reached[k]->m_calledNames) {
@@ -59,7 +61,7 @@ bool PureRun::namesAbsent(PureFunction& function) {
       if (std::find(reached.begin(), reached.end(), callee) == reached.end()) reached.push_back(callee);
     }
   }
-  function.m_namesAbsentAt = globals.generation;
+  function.m_namesAbsent = true;
   return true;
 }
 
