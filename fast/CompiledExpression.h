@@ -22,7 +22,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/BuiltinFunctions.h"
@@ -31,6 +30,7 @@
 #include "core/ExpressionProcedureCall.h"
 #include "core/ExpressionReducer.h"
 #include "fast/FastCalls.h"
+#include "fast/NumberFunction.h"
 #include "fast/NumberSlot.h"
 #include "fast/VariableReference.h"
 
@@ -39,10 +39,6 @@ namespace morvane {
 class PureNames;
 struct PureExpression;
 enum class PureJudgement : std::uint8_t;
-
-// The built-in functions that take one number and give one, the same for
-// the same argument, and touch nothing else (ABS, SQR, INT, SIN ...).
-bool IsPureNumericFunction(std::string_view name);
 
 // A slot of the replay's value array: the index of the token, in the
 // scanned list, whose value a step reads or writes.
@@ -220,7 +216,7 @@ class CompiledExpression {
   std::vector<std::pair<Slot, std::size_t>> m_numericArgumentWrites;
   Slot m_numericResultSlot = 0;
   Slot m_numericIndexSlots[3] = {0, 0, 0};
-  std::vector<Value> m_builtinArguments;  // the argument list of a function of one number
+  NumberFunction m_numberFunction;       // a built-in function of one number
   std::string m_refusal;                  // where its operations leave a message nobody reads
 
   Final m_final = Final::SyntaxError;

@@ -56,7 +56,7 @@ class FastEngine final : public StatementAccelerator {
   // `caller`; GaveUp, with nothing visible changed, when the call is to be
   // made the usual way.
   PureRun::Outcome runPure(StatementContext& caller, const Evaluation& evaluation, const ProcedureHeader& header,
-               std::int32_t argumentCount);
+                           std::int32_t argumentCount);
 
   // The programs levels run now (for tests: none once every run has ended).
   std::size_t programCount() const { return m_programs.size(); }

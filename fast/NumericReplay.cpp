@@ -21,14 +21,6 @@
 
 namespace morvane {
 
-bool IsPureNumericFunction(std::string_view name) {
-  for (std::string_view pure : {"ABS", "SQR", "LN", "LOG", "EXP", "SIN", "COS", "TAN", "COT", "ATAN", "ATN", "ASIN",
-                                "ACOS", "ACOT", "SIGN", "INT", "FIX"}) {
-    if (name == pure) return true;
-  }
-  return false;
-}
-
 CompiledExpression::StepsWithoutCopies CompiledExpression::stepsWithoutCopies() const {
   // Where the full replay copies a value into the slot of "(" or of a sign,
   // these steps go on reading it where it stands. A slot taken over is
@@ -173,23 +165,16 @@ bool CompiledExpression::resolveNumericName(InterpreterState& state, int nameInd
   VariableTable& globals = state.services.globalTable();
   std::array<Value, 4>& indices = m_indexList;
   const auto count = static_cast<std::size_t>(name.argumentCount);
-  for (std::size_t k = 0; k < count; ++k) {
-    m_numbers[static_cast<std::size_t>(m_numericArgumentSlots[static_cast<std::size_t>(nameIndex)][k])].giveTo(
-        indices[k]);
-  }
+  const std::array<Slot, 3>& argumentSlots = m_numericArgumentSlots[static_cast<std::size_t>(nameIndex)];
+  const auto argument = [&](std::size_t k) -> const NumberSlot& {
+    return m_numbers[static_cast<std::size_t>(argumentSlots[k])];
+  };
   if (name.builtin != NoBuiltinFunction && count > 0) {
     // The function, when no variable has its name.
     if (!name.variable.absent(locals, globals)) return false;
-    if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
-    m_builtinArguments[1] = indices[0];
-    Value& value = m_builtinArguments[0];
-    if (!CallBuiltinFunctionInto(name.builtin, m_builtinArguments, 1, m_refusal, state.services, value) ||
-        !value.isNumber()) {
-      return false;
-    }
-    result.take(value);
-    return true;
+    return m_numberFunction.call(name.builtin, argument(0), m_refusal, state.services, result);
   }
+  for (std::size_t k = 0; k < count; ++k) argument(k).giveTo(indices[k]);
   const VariableReference::Found found =
       name.variable.element(locals, globals, std::span<const Value>(indices.data(), count));
   if (found.element == nullptr || !found.element->isNumber()) return false;
@@ -235,10 +220,7 @@ bool CompiledExpression::replayNumbers(InterpreterState& state, std::string& cur
             if (!name.variable.absent(locals, state.services.globalTable())) return false;
             NumberSlot& result = slots[op.a];
             result = slots[op.b];
-            if (result.kind() == ValueKind::Double) {
-              result.setDouble(WholePartOf(op.read == NumberRead::Floor ? WholePart::Floor : WholePart::TowardZero,
-                                           result.number()));
-            }
+            TakeWholePart(op.read == NumberRead::Floor ? WholePart::Floor : WholePart::TowardZero, result);
             lastName = &name;
             continue;
           }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/BuiltinFunctions.h"
 #include "core/EngineServices.h"
 #include "core/ExpressionWorkspace.h"
 #include "core/Messages.h"
@@ -232,24 +231,15 @@ PureRun::Outcome PureRun::evaluate(const PureExpression& expression, std::size_t
         write(1, argument);
         NumberSlot& result = slots[step.a];
         result = argument;
-        if (result.kind() == ValueKind::Double) {
-          result.setDouble(
-              WholePartOf(step.code == Code::Floor ? WholePart::Floor : WholePart::TowardZero, result.number()));
-        }
+        TakeWholePart(step.code == Code::Floor ? WholePart::Floor : WholePart::TowardZero, result);
         continue;
       }
       case Code::Builtin: {
         const NumberSlot& argument = slots[step.b];
         write(1, argument);
-        NumberSlot& result = slots[step.a];
-        if (m_builtinArguments.size() < 2) m_builtinArguments.resize(2);
-        argument.giveTo(m_builtinArguments[1]);
-        Value& computed = m_builtinArguments[0];
-        if (!CallBuiltinFunctionInto(step.index, m_builtinArguments, 1, m_refusal, m_state->services, computed) ||
-            !computed.isNumber()) {
+        if (!m_numberFunction.call(step.index, argument, m_refusal, m_state->services, slots[step.a])) {
           return Outcome::GaveUp;
         }
-        result.take(computed);
         continue;
       }
       case Code::Negate: operation::negate(slots[step.a]); continue;

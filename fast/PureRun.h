@@ -14,6 +14,7 @@
 #include "core/Value.h"
 #include "exec/StatementContext.h"
 #include "exec/YieldClock.h"
+#include "fast/NumberFunction.h"
 #include "fast/NumberSlot.h"
 #include "fast/PureFunction.h"
 
@@ -77,7 +78,7 @@ class PureRun {
   YieldClock* m_clock = nullptr;
   std::uint64_t m_globalGeneration = 0;
   std::string m_refusal;  // an operation's message, never shown: the usual call gives it
-  std::vector<Value> m_builtinArguments;  // a built-in function's argument list
+  NumberFunction m_numberFunction;  // a built-in function of one number
 };
 
 }  // namespace morvane
